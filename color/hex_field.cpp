@@ -1,0 +1,75 @@
+// The hexadecimal field Txt16: six digits RRGGBB set the three decimal fields and the
+// swatch; any other text empties the decimal fields until the colour is complete again.
+#include "app/frmkolwe.h"
+
+namespace {
+
+constexpr int16_t kBackspace = 8;
+constexpr int16_t kRefused = 13;  // carriage return: a single-line field inserts nothing
+constexpr int16_t kFullField = 6;
+
+bool IsHexDigit(char16_t c) {
+  return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+}
+
+bool IsColourText(const Text& text) {
+  if (text.size() != static_cast<size_t>(kFullField)) return false;
+  for (char16_t c : text) {
+    if (!IsHexDigit(c)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// Six characters that are not all hexadecimal digits (only a paste brings them) are not a
+// colour: they count as an incomplete text everywhere.
+bool Frmkolwe::HexFieldHoldsColour() { return IsColourText(Txt16.Text()); }
+
+void Frmkolwe::Frmkolwe_Txt16_Change() {
+  const Text text = Txt16.Text();
+  HexLen = static_cast<int16_t>(text.size());  // first: the decimal handlers below read it
+  if (HexLen == kFullField && IsColourText(text)) {
+    // This run's own values: a nested run must not change what it writes.
+    const Text HexPartR = text.substr(0, 2);
+    const Text HexPartG = text.substr(2, 2);
+    const Text HexPartB = text.substr(4, 2);
+    const int16_t HexValR = toolkit::CInt(u"&H" + HexPartR);
+    const int16_t HexValG = toolkit::CInt(u"&H" + HexPartG);
+    const int16_t HexValB = toolkit::CInt(u"&H" + HexPartB);
+    TxtR.SetText(toolkit::Str(HexValR));
+    TxtG.SetText(toolkit::Str(HexValG));
+    TxtB.SetText(toolkit::Str(HexValB));
+    LblColor.SetBackColor(toolkit::Rgb(HexValR, HexValG, HexValB));
+    CmdClip.SetEnabled(true);
+  } else {
+    TxtR.SetText(u"");
+    TxtG.SetText(u"");
+    TxtB.SetText(u"");
+    CmdClip.SetEnabled(false);
+  }
+}
+
+void Frmkolwe::Frmkolwe_Txt16_KeyPress(int16_t& key_ascii) {
+  const bool admitted = (key_ascii >= u'0' && key_ascii <= u'9') || key_ascii == kBackspace ||
+                        (key_ascii >= u'a' && key_ascii <= u'f') ||
+                        (key_ascii >= u'A' && key_ascii <= u'F');
+  if (!admitted) key_ascii = 0;
+  HexLen = static_cast<int16_t>(Txt16.Text().size());
+  const int32_t sel_length = Txt16.SelLength();
+  if (HexLen >= kFullField) {
+    const bool replaces_selection = HexLen == kFullField && sel_length >= 1;
+    const bool backspace = HexLen == kFullField && key_ascii == kBackspace;
+    if (!replaces_selection && !backspace) key_ascii = kRefused;
+  }
+}
+
+void Frmkolwe::Frmkolwe_Txt16_GotFocus() {
+  if (!MouseDown16) {
+    Txt16.SetSelStart(0);
+    Txt16.SetSelLength(static_cast<int32_t>(Txt16.Text().size()));
+  }
+}
+
+void Frmkolwe::Frmkolwe_Txt16_MouseDown() { MouseDown16 = true; }
+void Frmkolwe::Frmkolwe_Txt16_MouseUp() { MouseDown16 = false; }

@@ -1,0 +1,29 @@
+// The channel scroll bars: a bar's change writes its value into its decimal field, and a
+// change while the pointer stands over the track column moves the bar to the pointer.
+#include "app/frmkolwe.h"
+
+void Frmkolwe::Frmkolwe_Form_Load() {
+  TextBusy = 0;
+  BarLo = static_cast<float>(HSclRed.Left() * 80.0 / 64.0);
+  BarHi = static_cast<float>(HSclRed.Left() * 144.0 / 64.0);
+  BarSpan = toolkit::RoundToByte(static_cast<double>(BarHi) - static_cast<double>(BarLo));
+}
+
+void Frmkolwe::GetMousePos() {
+  services_.mlmouse.GetCursorPos(CurPos);
+  services_.mlmouse.ScreenToClient(Form.hWnd(), CurPos);
+}
+
+void Frmkolwe::ScrollBarChange(toolkit::ScrollBar& bar, toolkit::TextBox& field) {
+  GetMousePos();
+  // A value typed into a field (TextBusy) is never replaced by the pointer's position.
+  if (CurPos.x >= BarLo && CurPos.x <= BarHi && TextBusy == 0) {
+    const double v = ((CurPos.x - static_cast<double>(BarLo)) / BarSpan) * 255;
+    bar.SetValue(toolkit::RoundToInt16(v));  // runs this handler again, nested
+  }
+  field.SetText(toolkit::Str(bar.Value()));
+}
+
+void Frmkolwe::Frmkolwe_HSclRed_Change() { ScrollBarChange(HSclRed, TxtR); }
+void Frmkolwe::Frmkolwe_HSclGreen_Change() { ScrollBarChange(HSclGreen, TxtG); }
+void Frmkolwe::Frmkolwe_HSclBlue_Change() { ScrollBarChange(HSclBlue, TxtB); }

@@ -1,0 +1,106 @@
+// The offscreen test bench: the real form with fakes for what the machine cannot give a
+// test deterministically (the pointer, the screen's pixels, the answers to the question,
+// the end of the process), and helpers that act as a user would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QPoint>
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frmkolwe.h"
+
+class QWidget;
+
+struct FakeMlmouse : toolkit::Mlmouse {
+  toolkit::PointApi cursor;          // screen position; the client area's origin is at 0, 0
+  int32_t pixel = 0;                 // what GetPixel returns
+  std::vector<std::string> calls;    // every call, in order
+  bool captured = false;
+  int32_t topmost_result = 1;
+  int32_t last_insert_after = 0;
+
+  int32_t GetCursorPos(toolkit::PointApi& point) override;
+  int32_t ScreenToClient(int32_t hwnd, toolkit::PointApi& point) override;
+  int32_t GetDC(int32_t hwnd) override;
+  int32_t ReleaseDC(int32_t hwnd, int32_t hdc) override;
+  int32_t SetCapture(int32_t hwnd) override;
+  int32_t ReleaseCapture() override;
+  int32_t GetPixel(int32_t hdc, int32_t x, int32_t y) override;
+  int32_t SetWindowPos(int32_t hwnd, int32_t insert_after, int32_t x, int32_t y, int32_t cx,
+                       int32_t cy, int32_t flags) override;
+};
+
+struct FakeMessageBox : toolkit::MessageBoxService {
+  int16_t answer = toolkit::kMsgBoxNo;
+  int shown = 0;
+  Text prompt, title;
+  int32_t style = 0;
+  int16_t MsgBox(const Text& p, int32_t s, const Text& t) override;
+};
+
+struct FakeClipboard : toolkit::ClipboardService {
+  Text text;
+  int writes = 0;
+  void SetText(const Text& t) override;
+};
+
+struct FakeEnd : toolkit::EndService {
+  int ended = 0;
+  void End() override { ++ended; }
+};
+
+// The private procedures, for the tests that call them directly.
+struct FormProbe {
+  static void SetHexText(Frmkolwe& form) { form.SetHexText(); }
+  static void SetLblColor(Frmkolwe& form) { form.SetLblColor(); }
+};
+
+// What the window shows of the colour, all four views at once.
+struct Views {
+  std::string red, green, blue, hex;
+  int bar_red, bar_green, bar_blue;
+  int32_t swatch;
+  bool copy_enabled;
+  bool operator==(const Views& other) const;
+};
+std::ostream& operator<<(std::ostream& out, const Views& views);
+
+std::string Utf8(const Text& text);
+Text ToText(const std::string& utf8);
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  Frmkolwe& form() { return *form_; }
+  Views Shown();
+
+  // User actions on the real widgets.
+  void Type(toolkit::TextBox& field, const QString& keys);
+  void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void Tab(Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+  void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton);
+  // Selects the whole field and pastes the text over it through the field's own command.
+  void PasteOver(toolkit::TextBox& field, const QString& text);
+  QWidget* Focused() const;
+  // Puts the pointer at a client x for the scroll bars' next Change.
+  void PointerAt(int x, int y = 0) { mouse.cursor = {x, y}; }
+
+  // Records every handler run as "name@depth" from now on.
+  std::vector<std::string>& TraceHandlers();
+
+  FakeMlmouse mouse;
+  FakeMessageBox message_box;
+  FakeClipboard clipboard;
+  FakeEnd end;
+
+ private:
+  std::unique_ptr<Frmkolwe> form_;
+  std::vector<std::string> trace_;
+};

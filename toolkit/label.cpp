@@ -1,0 +1,55 @@
+#include "toolkit/label.h"
+
+#include <QLabel>
+#include <algorithm>
+
+#include "toolkit/form.h"
+#include "toolkit/qt_color.h"
+#include "toolkit/qt_text.h"
+#include "toolkit/runtime_error.h"
+
+namespace toolkit {
+
+namespace {
+constexpr int32_t kHighestColor = 0xFFFFFF;
+constexpr QRgb kSwatchBorder = 0x808080;
+}  // namespace
+
+Label::Label(Form& form, TwipRect rect, Style style, const Text& caption, int32_t fore_color,
+             int32_t back_color)
+    : label_(new QLabel(ToQString(caption), form.Client())),
+      fore_color_(fore_color),
+      back_color_(back_color) {
+  label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  QPalette palette = label_->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(fore_color));
+  palette.setColor(QPalette::Window, ToQColor(back_color));
+  QRect geometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+                 TwipsToPixels(rect.height));
+  if (style == Style::Swatch) {
+    palette.setColor(QPalette::WindowText, QColor(kSwatchBorder));
+    label_->setAutoFillBackground(true);
+    label_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  } else {
+    const QSize fit = label_->sizeHint();
+    geometry.setSize(geometry.size().expandedTo(fit));
+  }
+  label_->setPalette(palette);
+  label_->setGeometry(geometry);
+}
+
+int32_t Label::BackColor() const { return back_color_; }
+
+void Label::SetBackColor(int32_t color) {
+  if (color < 0 || color > kHighestColor) throw RuntimeError(ErrorNumber::InvalidPropertyValue);
+  back_color_ = color;
+  QPalette palette = label_->palette();
+  palette.setColor(QPalette::Window, ToQColor(color));
+  label_->setPalette(palette);
+}
+
+Text Label::Caption() const { return FromQString(label_->text()); }
+
+QWidget* Label::Widget() const { return label_; }
+
+}  // namespace toolkit

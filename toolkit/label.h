@@ -1,0 +1,40 @@
+// A label over QLabel: a caption in a text colour, or a filled colour swatch. Labels never
+// take the focus or the mouse; setting BackColor raises nothing.
+#pragma once
+
+#include <cstdint>
+
+#include "toolkit/conversions.h"
+#include "toolkit/units.h"
+
+class QLabel;
+class QWidget;
+
+namespace toolkit {
+
+class Form;
+
+class Label {
+ public:
+  enum class Style { Caption, Swatch };
+
+  // A caption label keeps the given corner and grows to fit its caption; a swatch keeps
+  // its size and has a thin border.
+  Label(Form& form, TwipRect rect, Style style, const Text& caption, int32_t fore_color,
+        int32_t back_color);
+
+  int32_t BackColor() const;
+  // A colour value outside 0..0xFFFFFF is an invalid property value.
+  void SetBackColor(int32_t color);
+  int32_t ForeColor() const { return fore_color_; }
+  Text Caption() const;
+
+  QWidget* Widget() const;
+
+ private:
+  QLabel* label_;
+  int32_t fore_color_;
+  int32_t back_color_;
+};
+
+}  // namespace toolkit

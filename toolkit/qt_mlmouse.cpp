@@ -1,0 +1,103 @@
+#include "toolkit/qt_mlmouse.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QWidget>
+#include <QWindow>
+#include <cmath>
+
+#include "toolkit/form.h"
+#include "toolkit/native_screen.h"
+
+namespace toolkit {
+namespace {
+
+constexpr int32_t kScreenDC = 1;  // the one device context handed out: the whole screen
+
+// Grabs the mouse for a widget as soon as its window is exposed: a grab made earlier
+// fails silently on X11.
+class GrabWhenExposed : public QObject {
+ public:
+  explicit GrabWhenExposed(QWidget* widget) : widget_(widget) {
+    widget->window()->windowHandle()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+      watched->removeEventFilter(this);
+      widget_->grabMouse();
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QWidget* widget_;
+};
+
+}  // namespace
+
+int32_t QtMlmouse::GetCursorPos(PointApi& point) {
+  const QPoint at = NativeCursorPos();
+  point.x = at.x();
+  point.y = at.y();
+  return 1;
+}
+
+int32_t QtMlmouse::ScreenToClient(int32_t hwnd, PointApi& point) {
+  const Form* form = Form::FromHandle(hwnd);
+  if (!form) return 0;
+  const QPointF client = form->Client()->mapFromGlobal(DeviceToLogical(QPoint(point.x, point.y)));
+  point.x = static_cast<int32_t>(std::floor(client.x()));
+  point.y = static_cast<int32_t>(std::floor(client.y()));
+  return 1;
+}
+
+int32_t QtMlmouse::GetDC(int32_t hwnd) { return hwnd == 0 ? kScreenDC : 0; }
+
+int32_t QtMlmouse::ReleaseDC(int32_t hwnd, int32_t hdc) { return hwnd == 0 && hdc == kScreenDC; }
+
+int32_t QtMlmouse::SetCapture(int32_t hwnd) {
+  const Form* form = Form::FromHandle(hwnd);
+  if (!form) return 0;
+  QWidget* client = form->Client();
+  // While a pick is armed the pointer is a cross-hair, over every window.
+  if (!cursor_overridden_) QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+  cursor_overridden_ = true;
+  QWindow* window = client->window()->windowHandle();
+  if (window && window->isExposed()) {
+    client->grabMouse();
+  } else if (window) {
+    new GrabWhenExposed(client);
+  }
+  return hwnd;
+}
+
+int32_t QtMlmouse::ReleaseCapture() {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  if (cursor_overridden_) QGuiApplication::restoreOverrideCursor();
+  cursor_overridden_ = false;
+  return 1;
+}
+
+int32_t QtMlmouse::GetPixel(int32_t hdc, int32_t x, int32_t y) {
+  if (hdc != kScreenDC) return kClrInvalid;
+  return NativePixel(QPoint(x, y)).value_or(kClrInvalid);
+}
+
+int32_t QtMlmouse::SetWindowPos(int32_t hwnd, int32_t insert_after, int32_t, int32_t, int32_t,
+                                int32_t, int32_t flags) {
+  const Form* form = Form::FromHandle(hwnd);
+  if (!form || (insert_after != kHwndTopmost && insert_after != kHwndNoTopmost)) return 0;
+  QMainWindow* top = form->Window();
+  QWindow* window = top->windowHandle();
+  if (!window) return 0;
+  // The flag on the existing native window: QWidget::setWindowFlag would recreate it.
+  window->setFlag(Qt::WindowStaysOnTopHint, insert_after == kHwndTopmost);
+  if ((flags & kSwpShowWindow) && !top->isVisible()) top->show();
+  return 1;
+}
+
+}  // namespace toolkit

@@ -1,0 +1,26 @@
+// The real pointer, pixel, capture and stacking calls. On X11 the pointer and the pixel are
+// read in device pixels through the native connection, so every device pixel of a scaled
+// screen can be picked; elsewhere Qt's portable means serve.
+#pragma once
+
+#include "toolkit/mlmouse.h"
+
+namespace toolkit {
+
+class QtMlmouse : public Mlmouse {
+ public:
+  int32_t GetCursorPos(PointApi& point) override;
+  int32_t ScreenToClient(int32_t hwnd, PointApi& point) override;
+  int32_t GetDC(int32_t hwnd) override;
+  int32_t ReleaseDC(int32_t hwnd, int32_t hdc) override;
+  int32_t SetCapture(int32_t hwnd) override;
+  int32_t ReleaseCapture() override;
+  int32_t GetPixel(int32_t hdc, int32_t x, int32_t y) override;
+  int32_t SetWindowPos(int32_t hwnd, int32_t insert_after, int32_t x, int32_t y, int32_t cx,
+                       int32_t cy, int32_t flags) override;
+
+ private:
+  bool cursor_overridden_ = false;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,36 @@
+#include "toolkit/qt_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "toolkit/qt_text.h"
+
+namespace toolkit {
+
+int16_t QtMessageBox::MsgBox(const Text& prompt, int32_t style, const Text& title) {
+  (void)style;  // the program only asks Yes/No questions with Yes as the default
+  QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(prompt),
+                  QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::No);
+  box.setWindowModality(Qt::ApplicationModal);
+  return box.exec() == QMessageBox::Yes ? kMsgBoxYes : kMsgBoxNo;
+}
+
+void QtClipboard::SetText(const Text& text) {
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    clipboard->setText(ToQString(text), QClipboard::Clipboard);
+  }
+}
+
+void QtEnd::End() {
+  StopDispatching();
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+  // The normal exit lets the platform hand a copied colour to a clipboard manager.
+  QCoreApplication::quit();
+}
+
+}  // namespace toolkit

@@ -1,0 +1,25 @@
+// The one error type of the toolkit: a failed conversion or property write carries the
+// runtime's error number, and a handler with an error trap catches it there.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace toolkit {
+
+enum class ErrorNumber : int16_t {
+  Overflow = 6,
+  TypeMismatch = 13,
+  InvalidPropertyValue = 380,
+};
+
+class RuntimeError : public std::runtime_error {
+ public:
+  explicit RuntimeError(ErrorNumber number);
+  ErrorNumber Number() const { return number_; }
+
+ private:
+  ErrorNumber number_;
+};
+
+}  // namespace toolkit
