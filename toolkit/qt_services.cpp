@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -16,6 +18,8 @@ int16_t QtMessageBox::MsgBox(const Text& prompt, int32_t style, const Text& titl
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::No);
   box.setWindowModality(Qt::ApplicationModal);
+  // The buttons carry their captions only, as the system's own question boxes do.
+  for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
   return box.exec() == QMessageBox::Yes ? kMsgBoxYes : kMsgBoxNo;
 }
 
