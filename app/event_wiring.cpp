@@ -2,46 +2,41 @@
 // and its controls goes unhandled.
 #include "app/frmkolwe.h"
 
+void Frmkolwe::WireField(toolkit::TextBox& field, const std::string& name, FieldHandlers handlers) {
+  const std::string prefix = "Frmkolwe_" + name + "_";
+  field.Change.Connect(prefix + "Change", [this, handlers] { (this->*handlers.change)(); });
+  field.GotFocus.Connect(prefix + "GotFocus", [this, handlers] { (this->*handlers.got_focus)(); });
+  field.KeyPress.Connect(prefix + "KeyPress",
+                         [this, handlers](int16_t& key) { (this->*handlers.key_press)(key); });
+  field.MouseDown.Connect(prefix + "MouseDown", [this, handlers](auto, auto, auto, auto) {
+    (this->*handlers.mouse_down)();
+  });
+  field.MouseUp.Connect(prefix + "MouseUp", [this, handlers](auto, auto, auto, auto) {
+    (this->*handlers.mouse_up)();
+  });
+}
+
 void Frmkolwe::WireEvents() {
   Form.Load.Connect("Frmkolwe_Form_Load", [this] { Frmkolwe_Form_Load(); });
   Form.MouseDown.Connect("Frmkolwe_Form_MouseDown",
                          [this](auto, auto, auto, auto) { Frmkolwe_Form_MouseDown(); });
 
-  TxtR.Change.Connect("Frmkolwe_TxtR_Change", [this] { Frmkolwe_TxtR_Change(); });
-  TxtR.GotFocus.Connect("Frmkolwe_TxtR_GotFocus", [this] { Frmkolwe_TxtR_GotFocus(); });
-  TxtR.KeyPress.Connect("Frmkolwe_TxtR_KeyPress",
-                        [this](int16_t& key) { Frmkolwe_TxtR_KeyPress(key); });
-  TxtR.MouseDown.Connect("Frmkolwe_TxtR_MouseDown",
-                         [this](auto, auto, auto, auto) { Frmkolwe_TxtR_MouseDown(); });
-  TxtR.MouseUp.Connect("Frmkolwe_TxtR_MouseUp",
-                       [this](auto, auto, auto, auto) { Frmkolwe_TxtR_MouseUp(); });
-
-  TxtG.Change.Connect("Frmkolwe_TxtG_Change", [this] { Frmkolwe_TxtG_Change(); });
-  TxtG.GotFocus.Connect("Frmkolwe_TxtG_GotFocus", [this] { Frmkolwe_TxtG_GotFocus(); });
-  TxtG.KeyPress.Connect("Frmkolwe_TxtG_KeyPress",
-                        [this](int16_t& key) { Frmkolwe_TxtG_KeyPress(key); });
-  TxtG.MouseDown.Connect("Frmkolwe_TxtG_MouseDown",
-                         [this](auto, auto, auto, auto) { Frmkolwe_TxtG_MouseDown(); });
-  TxtG.MouseUp.Connect("Frmkolwe_TxtG_MouseUp",
-                       [this](auto, auto, auto, auto) { Frmkolwe_TxtG_MouseUp(); });
-
-  TxtB.Change.Connect("Frmkolwe_TxtB_Change", [this] { Frmkolwe_TxtB_Change(); });
-  TxtB.GotFocus.Connect("Frmkolwe_TxtB_GotFocus", [this] { Frmkolwe_TxtB_GotFocus(); });
-  TxtB.KeyPress.Connect("Frmkolwe_TxtB_KeyPress",
-                        [this](int16_t& key) { Frmkolwe_TxtB_KeyPress(key); });
-  TxtB.MouseDown.Connect("Frmkolwe_TxtB_MouseDown",
-                         [this](auto, auto, auto, auto) { Frmkolwe_TxtB_MouseDown(); });
-  TxtB.MouseUp.Connect("Frmkolwe_TxtB_MouseUp",
-                       [this](auto, auto, auto, auto) { Frmkolwe_TxtB_MouseUp(); });
-
-  Txt16.Change.Connect("Frmkolwe_Txt16_Change", [this] { Frmkolwe_Txt16_Change(); });
-  Txt16.GotFocus.Connect("Frmkolwe_Txt16_GotFocus", [this] { Frmkolwe_Txt16_GotFocus(); });
-  Txt16.KeyPress.Connect("Frmkolwe_Txt16_KeyPress",
-                         [this](int16_t& key) { Frmkolwe_Txt16_KeyPress(key); });
-  Txt16.MouseDown.Connect("Frmkolwe_Txt16_MouseDown",
-                          [this](auto, auto, auto, auto) { Frmkolwe_Txt16_MouseDown(); });
-  Txt16.MouseUp.Connect("Frmkolwe_Txt16_MouseUp",
-                        [this](auto, auto, auto, auto) { Frmkolwe_Txt16_MouseUp(); });
+  WireField(TxtR, "TxtR",
+            {&Frmkolwe::Frmkolwe_TxtR_Change, &Frmkolwe::Frmkolwe_TxtR_GotFocus,
+             &Frmkolwe::Frmkolwe_TxtR_KeyPress, &Frmkolwe::Frmkolwe_TxtR_MouseDown,
+             &Frmkolwe::Frmkolwe_TxtR_MouseUp});
+  WireField(TxtG, "TxtG",
+            {&Frmkolwe::Frmkolwe_TxtG_Change, &Frmkolwe::Frmkolwe_TxtG_GotFocus,
+             &Frmkolwe::Frmkolwe_TxtG_KeyPress, &Frmkolwe::Frmkolwe_TxtG_MouseDown,
+             &Frmkolwe::Frmkolwe_TxtG_MouseUp});
+  WireField(TxtB, "TxtB",
+            {&Frmkolwe::Frmkolwe_TxtB_Change, &Frmkolwe::Frmkolwe_TxtB_GotFocus,
+             &Frmkolwe::Frmkolwe_TxtB_KeyPress, &Frmkolwe::Frmkolwe_TxtB_MouseDown,
+             &Frmkolwe::Frmkolwe_TxtB_MouseUp});
+  WireField(Txt16, "Txt16",
+            {&Frmkolwe::Frmkolwe_Txt16_Change, &Frmkolwe::Frmkolwe_Txt16_GotFocus,
+             &Frmkolwe::Frmkolwe_Txt16_KeyPress, &Frmkolwe::Frmkolwe_Txt16_MouseDown,
+             &Frmkolwe::Frmkolwe_Txt16_MouseUp});
 
   HSclRed.Change.Connect("Frmkolwe_HSclRed_Change", [this] { Frmkolwe_HSclRed_Change(); });
   HSclGreen.Change.Connect("Frmkolwe_HSclGreen_Change",

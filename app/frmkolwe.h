@@ -93,7 +93,16 @@ class Frmkolwe {
   Channel Green();
   Channel Blue();
 
+  // A text box's five events: Change, GotFocus, KeyPress, MouseDown, MouseUp.
+  struct FieldHandlers {
+    void (Frmkolwe::*change)();
+    void (Frmkolwe::*got_focus)();
+    void (Frmkolwe::*key_press)(int16_t&);
+    void (Frmkolwe::*mouse_down)();
+    void (Frmkolwe::*mouse_up)();
+  };
   void WireEvents();
+  void WireField(toolkit::TextBox& field, const std::string& name, FieldHandlers handlers);
 
   // Start-up and exit.
   void Frmkolwe_IDMend_Click();
