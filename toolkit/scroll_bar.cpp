@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
+#include <utility>
 
 #include "toolkit/form.h"
 #include "toolkit/runtime_error.h"
@@ -23,32 +24,20 @@ class ChannelScrollBar : public QScrollBar {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    switch (event->key()) {
-      case Qt::Key_Left:
-      case Qt::Key_Up:
-        triggerAction(SliderSingleStepSub);
-        break;
-      case Qt::Key_Right:
-      case Qt::Key_Down:
-        triggerAction(SliderSingleStepAdd);
-        break;
-      case Qt::Key_PageUp:
-        triggerAction(SliderPageStepSub);
-        break;
-      case Qt::Key_PageDown:
-        triggerAction(SliderPageStepAdd);
-        break;
-      case Qt::Key_Home:
-        triggerAction(SliderToMinimum);
-        break;
-      case Qt::Key_End:
-        triggerAction(SliderToMaximum);
-        break;
-      default:
-        QScrollBar::keyPressEvent(event);
+    // As on Windows: Right, Down, Page Down and End go up, whatever the direction of the bar.
+    static constexpr std::pair<int, SliderAction> kKeySteps[] = {
+        {Qt::Key_Left, SliderSingleStepSub}, {Qt::Key_Up, SliderSingleStepSub},
+        {Qt::Key_Right, SliderSingleStepAdd}, {Qt::Key_Down, SliderSingleStepAdd},
+        {Qt::Key_PageUp, SliderPageStepSub},  {Qt::Key_PageDown, SliderPageStepAdd},
+        {Qt::Key_Home, SliderToMinimum},      {Qt::Key_End, SliderToMaximum}};
+    for (const auto& [key, action] : kKeySteps) {
+      if (event->key() == key && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        triggerAction(action);
+        event->accept();
         return;
+      }
     }
-    event->accept();
+    QScrollBar::keyPressEvent(event);
   }
 
   // The wheel does not move these bars.
