@@ -95,6 +95,12 @@ Text ToText(const std::string& utf8) {
   return Text(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size()));
 }
 
+Views InStep(int red, int green, int blue) {
+  const std::string hex = QString::asprintf("%02X%02X%02X", red, green, blue).toStdString();
+  const std::string r = std::to_string(red), g = std::to_string(green), b = std::to_string(blue);
+  return {r, g, b, hex, red, green, blue, toolkit::Rgb(red, green, blue), true};
+}
+
 void FormTest::SetUp() {
   form_ = std::make_unique<Frmkolwe>(FormServices{mouse, message_box, clipboard, end});
   form_->Start();
@@ -141,6 +147,28 @@ void FormTest::PasteOver(toolkit::TextBox& field, const QString& text) {
   field.Widget()->setFocus(Qt::OtherFocusReason);
   QTest::keyClick(field.Widget(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(field.Widget(), Qt::Key_V, Qt::ControlModifier);
+}
+
+void FormTest::PasteHere(toolkit::TextBox& field, const QString& text) {
+  QApplication::clipboard()->setText(text);
+  QTest::keyClick(field.Widget(), Qt::Key_V, Qt::ControlModifier);
+}
+
+void FormTest::TypeChars(toolkit::TextBox& field, const QString& chars) {
+  for (const QChar c : chars) {
+    const char16_t unit = c.unicode();
+    const bool latin = unit >= 0x20 && unit < 0x7F;
+    const int key = latin ? QChar(unit).toUpper().unicode() : int(Qt::Key_unknown);
+    QTest::sendKeyEvent(QTest::Click, field.Widget(), Qt::Key(key), QString(c), Qt::NoModifier);
+  }
+}
+
+void FormTest::SelectChars(toolkit::TextBox& field, int start, int length) {
+  QTest::keyClick(field.Widget(), Qt::Key_Home);
+  for (int i = 0; i < start; ++i) QTest::keyClick(field.Widget(), Qt::Key_Right);
+  for (int i = 0; i < length; ++i) {
+    QTest::keyClick(field.Widget(), Qt::Key_Right, Qt::ShiftModifier);
+  }
 }
 
 QWidget* FormTest::Focused() const { return QApplication::focusWidget(); }

@@ -72,6 +72,9 @@ std::ostream& operator<<(std::ostream& out, const Views& views);
 std::string Utf8(const Text& text);
 Text ToText(const std::string& utf8);
 
+// The four views in step on one colour: fields, hex text, bars and swatch, with copy enabled.
+Views InStep(int red, int green, int blue);
+
 class FormTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -88,6 +91,12 @@ class FormTest : public ::testing::Test {
   void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton);
   // Selects the whole field and pastes the text over it through the field's own command.
   void PasteOver(toolkit::TextBox& field, const QString& text);
+  // Pastes the text over the field's current selection, or at its caret.
+  void PasteHere(toolkit::TextBox& field, const QString& text);
+  // Types each character as a key of its own, any character at all (non-Latin ones too).
+  void TypeChars(toolkit::TextBox& field, const QString& chars);
+  // Puts the caret at start and selects length characters with Shift+Right, as a user would.
+  void SelectChars(toolkit::TextBox& field, int start, int length);
   QWidget* Focused() const;
   // Puts the pointer at a client x for the scroll bars' next Change.
   void PointerAt(int x, int y = 0) { mouse.cursor = {x, y}; }
