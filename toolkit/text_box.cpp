@@ -86,7 +86,12 @@ class FieldEdit : public QLineEdit {
                                event->reason() == Qt::PopupFocusReason;
     const bool returning = window_switch && focus_kept_;
     focus_kept_ = false;
-    QLineEdit::focusInEvent(event);
+    // QLineEdit would select its whole text on Tab by itself; selecting is GotFocus's to do.
+    const bool by_key = event->reason() == Qt::TabFocusReason ||
+                        event->reason() == Qt::BacktabFocusReason ||
+                        event->reason() == Qt::ShortcutFocusReason;
+    QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(by_key ? &plain : event);
     if (returning) return;  // the field never lost the form's focus
     if (event->reason() == Qt::MouseFocusReason && QApplication::mouseButtons() != Qt::NoButton) {
       got_focus_pending_ = true;  // Qt delivers the focus before the press that caused it
