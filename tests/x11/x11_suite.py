@@ -53,7 +53,7 @@ def start_display():
     with os.fdopen(read_end) as pipe:
         _display = ":" + pipe.readline().strip()
     spawn(["openbox"], env={"XDG_CONFIG_HOME": _workdir.name})
-    if not poll(lambda: b"window id" in x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")):
+    if not poll(lambda: b"window id" in x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
         raise RuntimeError("openbox did not come up on " + _display)
 
 def windows(name):
