@@ -10,68 +10,16 @@
 
 #include "toolkit/events.h"
 
-namespace {
-std::string Call(const char* name, std::initializer_list<int32_t> args) {
-  std::string text = name;
-  text += "(";
-  const char* separator = "";
+int32_t FakeMlmouse::Log(const char* name, std::initializer_list<int32_t> args,
+                         int32_t result) {
+  std::string call = name;
+  const char* separator = "(";
   for (int32_t arg : args) {
-    text += separator + std::to_string(arg);
+    call += separator + std::to_string(arg);
     separator = ",";
   }
-  return text + ")";
-}
-}  // namespace
-
-int32_t FakeMlmouse::GetCursorPos(toolkit::PointApi& point) {
-  calls.push_back("GetCursorPos");
-  point = cursor;
-  return 1;
-}
-int32_t FakeMlmouse::ScreenToClient(int32_t, toolkit::PointApi&) {
-  calls.push_back("ScreenToClient");
-  return 1;
-}
-int32_t FakeMlmouse::GetDC(int32_t hwnd) {
-  calls.push_back(Call("GetDC", {hwnd}));
-  return 77;
-}
-int32_t FakeMlmouse::ReleaseDC(int32_t hwnd, int32_t hdc) {
-  calls.push_back(Call("ReleaseDC", {hwnd, hdc}));
-  return 1;
-}
-int32_t FakeMlmouse::SetCapture(int32_t) {
-  calls.push_back("SetCapture");
-  captured = true;
-  return 1;
-}
-int32_t FakeMlmouse::ReleaseCapture() {
-  calls.push_back("ReleaseCapture");
-  captured = false;
-  return 1;
-}
-int32_t FakeMlmouse::GetPixel(int32_t hdc, int32_t x, int32_t y) {
-  calls.push_back(Call("GetPixel", {hdc, x, y}));
-  return pixel;
-}
-int32_t FakeMlmouse::SetWindowPos(int32_t, int32_t insert_after, int32_t x, int32_t y, int32_t cx,
-                                  int32_t cy, int32_t flags) {
-  calls.push_back(Call("SetWindowPos", {insert_after, x, y, cx, cy, flags}));
-  last_insert_after = insert_after;
-  return topmost_result;
-}
-
-int16_t FakeMessageBox::MsgBox(const Text& p, int32_t s, const Text& t) {
-  ++shown;
-  prompt = p;
-  style = s;
-  title = t;
-  return answer;
-}
-
-void FakeClipboard::SetText(const Text& t) {
-  text = t;
-  ++writes;
+  calls.push_back(args.size() ? call + ")" : call);
+  return result;
 }
 
 bool Views::operator==(const Views& o) const {
@@ -90,10 +38,6 @@ std::string Utf8(const Text& text) {
   return QString::fromUtf16(text.data(), qsizetype(text.size())).toStdString();
 }
 
-Text ToText(const std::string& utf8) {
-  const QString text = QString::fromStdString(utf8);
-  return Text(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size()));
-}
 
 Views InStep(int red, int green, int blue) {
   const std::string hex = QString::asprintf("%02X%02X%02X", red, green, blue).toStdString();

@@ -16,22 +16,34 @@
 class QWidget;
 
 struct FakeMlmouse : toolkit::Mlmouse {
-  toolkit::PointApi cursor;          // screen position; the client area's origin is at 0, 0
-  int32_t pixel = 0;                 // what GetPixel returns
-  std::vector<std::string> calls;    // every call, in order
+  toolkit::PointApi cursor;        // screen position; the client area's origin is at 0, 0
+  int32_t pixel = 0;               // what GetPixel returns
+  std::vector<std::string> calls;  // every call with its arguments, in order
   bool captured = false;
-  int32_t topmost_result = 1;
-  int32_t last_insert_after = 0;
 
-  int32_t GetCursorPos(toolkit::PointApi& point) override;
-  int32_t ScreenToClient(int32_t hwnd, toolkit::PointApi& point) override;
-  int32_t GetDC(int32_t hwnd) override;
-  int32_t ReleaseDC(int32_t hwnd, int32_t hdc) override;
-  int32_t SetCapture(int32_t hwnd) override;
-  int32_t ReleaseCapture() override;
-  int32_t GetPixel(int32_t hdc, int32_t x, int32_t y) override;
-  int32_t SetWindowPos(int32_t hwnd, int32_t insert_after, int32_t x, int32_t y, int32_t cx,
-                       int32_t cy, int32_t flags) override;
+  int32_t GetCursorPos(toolkit::PointApi& point) override {
+    point = cursor;
+    return Log("GetCursorPos", {});
+  }
+  int32_t ScreenToClient(int32_t, toolkit::PointApi&) override { return Log("ScreenToClient", {}); }
+  int32_t GetDC(int32_t hwnd) override { return Log("GetDC", {hwnd}, 77); }
+  int32_t ReleaseDC(int32_t hwnd, int32_t hdc) override { return Log("ReleaseDC", {hwnd, hdc}); }
+  int32_t SetCapture(int32_t) override {
+    captured = true;
+    return Log("SetCapture", {});
+  }
+  int32_t ReleaseCapture() override {
+    captured = false;
+    return Log("ReleaseCapture", {});
+  }
+  int32_t GetPixel(int32_t hdc, int32_t x, int32_t y) override {
+    return Log("GetPixel", {hdc, x, y}, pixel);
+  }
+  int32_t SetWindowPos(int32_t, int32_t after, int32_t x, int32_t y, int32_t cx, int32_t cy,
+                       int32_t flags) override {
+    return Log("SetWindowPos", {after, x, y, cx, cy, flags});
+  }
+  int32_t Log(const char* name, std::initializer_list<int32_t> args, int32_t result = 1);
 };
 
 struct FakeMessageBox : toolkit::MessageBoxService {
@@ -39,13 +51,22 @@ struct FakeMessageBox : toolkit::MessageBoxService {
   int shown = 0;
   Text prompt, title;
   int32_t style = 0;
-  int16_t MsgBox(const Text& p, int32_t s, const Text& t) override;
+  int16_t MsgBox(const Text& p, int32_t s, const Text& t) override {
+    ++shown;
+    prompt = p;
+    style = s;
+    title = t;
+    return answer;
+  }
 };
 
 struct FakeClipboard : toolkit::ClipboardService {
   Text text;
   int writes = 0;
-  void SetText(const Text& t) override;
+  void SetText(const Text& t) override {
+    text = t;
+    ++writes;
+  }
 };
 
 struct FakeEnd : toolkit::EndService {
@@ -70,7 +91,6 @@ struct Views {
 std::ostream& operator<<(std::ostream& out, const Views& views);
 
 std::string Utf8(const Text& text);
-Text ToText(const std::string& utf8);
 
 // The four views in step on one colour: fields, hex text, bars and swatch, with copy enabled.
 Views InStep(int red, int green, int blue);
