@@ -11,9 +11,8 @@ void Frmkolwe::WireField(toolkit::TextBox& field, const std::string& name, Field
   field.MouseDown.Connect(prefix + "MouseDown", [this, handlers](auto, auto, auto, auto) {
     (this->*handlers.mouse_down)();
   });
-  field.MouseUp.Connect(prefix + "MouseUp", [this, handlers](auto, auto, auto, auto) {
-    (this->*handlers.mouse_up)();
-  });
+  field.MouseUp.Connect(prefix + "MouseUp",
+                        [this, handlers](auto, auto, auto, auto) { (this->*handlers.mouse_up)(); });
 }
 
 void Frmkolwe::WireEvents() {
@@ -39,8 +38,7 @@ void Frmkolwe::WireEvents() {
              &Frmkolwe::Frmkolwe_Txt16_MouseUp});
 
   HSclRed.Change.Connect("Frmkolwe_HSclRed_Change", [this] { Frmkolwe_HSclRed_Change(); });
-  HSclGreen.Change.Connect("Frmkolwe_HSclGreen_Change",
-                           [this] { Frmkolwe_HSclGreen_Change(); });
+  HSclGreen.Change.Connect("Frmkolwe_HSclGreen_Change", [this] { Frmkolwe_HSclGreen_Change(); });
   HSclBlue.Change.Connect("Frmkolwe_HSclBlue_Change", [this] { Frmkolwe_HSclBlue_Change(); });
 
   CmdGet.Click.Connect("Frmkolwe_CmdGet_Click", [this] { Frmkolwe_CmdGet_Click(); });

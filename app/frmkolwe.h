@@ -62,19 +62,19 @@ class Frmkolwe {
   toolkit::MenuItem IDMend;
 
   // Form-level variables.
-  Text PrevR, PrevG, PrevB;              // last accepted text of each decimal field
+  Text PrevR, PrevG, PrevB;                          // last accepted text of each decimal field
   int16_t HexChanR = 0, HexChanG = 0, HexChanB = 0;  // channels read by SetHexText
   int16_t SwatchR = 0, SwatchG = 0, SwatchB = 0;     // channels read by SetLblColor
-  int16_t HexLen = 0;                    // length of Txt16's text as last measured
+  int16_t HexLen = 0;                                // length of Txt16's text as last measured
   int32_t LenR = 0, LenG = 0, LenB = 0;  // length of each decimal field's text as last measured
   int16_t Answer = 0;                    // the button chosen in the exit question
   bool MouseDown16 = false, MouseDownR = false, MouseDownG = false, MouseDownB = false;
-  int32_t ScreenDC = 0;                  // the screen's device context while a pick is armed
-  toolkit::PointApi CurPos;              // last pointer position read
-  uint8_t TextBusy = 0;                  // 1 while a decimal field's Change handler runs
-  uint8_t PickArmed = 0;                 // 1 from a click on CmdGet until the pick completes
-  float BarLo = 0, BarHi = 0;            // client x where the scroll bars' track column lies
-  uint8_t BarSpan = 0;                   // BarHi - BarLo
+  int32_t ScreenDC = 0;        // the screen's device context while a pick is armed
+  toolkit::PointApi CurPos;    // last pointer position read
+  uint8_t TextBusy = 0;        // 1 while a decimal field's Change handler runs
+  uint8_t PickArmed = 0;       // 1 from a click on CmdGet until the pick completes
+  float BarLo = 0, BarHi = 0;  // client x where the scroll bars' track column lies
+  uint8_t BarSpan = 0;         // BarHi - BarLo
 
  private:
   friend struct FormProbe;  // the tests' access to the private procedures

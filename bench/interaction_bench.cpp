@@ -21,9 +21,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Seconds(Clock::duration duration) {
-  return std::chrono::duration<double>(duration).count();
-}
+double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
 
 // The pointer stands where the benchmark puts it; the other calls do nothing.
 struct StillMouse : toolkit::Mlmouse {

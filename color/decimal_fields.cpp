@@ -83,7 +83,9 @@ void Frmkolwe::Frmkolwe_TxtR_Change() { DecimalFieldChange(Red()); }
 void Frmkolwe::Frmkolwe_TxtG_Change() { DecimalFieldChange(Green()); }
 void Frmkolwe::Frmkolwe_TxtB_Change() { DecimalFieldChange(Blue()); }
 
-void Frmkolwe::Frmkolwe_TxtR_KeyPress(int16_t& key_ascii) { DecimalFieldKeyPress(Red(), key_ascii); }
+void Frmkolwe::Frmkolwe_TxtR_KeyPress(int16_t& key_ascii) {
+  DecimalFieldKeyPress(Red(), key_ascii);
+}
 void Frmkolwe::Frmkolwe_TxtG_KeyPress(int16_t& key_ascii) {
   DecimalFieldKeyPress(Green(), key_ascii);
 }

@@ -11,8 +11,8 @@ class HexTextTest : public FormTest {
   // Puts texts into the decimal fields without running their handlers' refresh, so that
   // SetHexText and SetLblColor are seen on their own.
   void Fields(const char16_t* red, const char16_t* green, const char16_t* blue) {
-    for (auto [field, text] : {std::pair{&form().TxtR, red}, {&form().TxtG, green},
-                               {&form().TxtB, blue}}) {
+    for (auto [field, text] :
+         {std::pair{&form().TxtR, red}, {&form().TxtG, green}, {&form().TxtB, blue}}) {
       auto* edit = static_cast<QLineEdit*>(field->Widget());
       const QSignalBlocker quiet(edit);
       edit->setText(QString::fromUtf16(text));
@@ -34,10 +34,10 @@ TEST_F(HexTextTest, BuildsTwoUpperCaseDigitsPerChannel) {
     const char16_t *red, *green, *blue;
     const char16_t* hex;
   } table[] = {
-      {u"0", u"0", u"0", u"000000"},     {u"255", u"255", u"255", u"FFFFFF"},
-      {u"15", u"16", u"0", u"0F1000"},   {u"10", u"171", u"5", u"0AAB05"},
-      {u"255", u"0", u"16", u"FF0010"},  {u"200", u"100", u"50", u"C86432"},
-      {u"1", u"2", u"200", u"0102C8"},   {u"15", u"200", u"201", u"0FC8C9"},
+      {u"0", u"0", u"0", u"000000"},      {u"255", u"255", u"255", u"FFFFFF"},
+      {u"15", u"16", u"0", u"0F1000"},    {u"10", u"171", u"5", u"0AAB05"},
+      {u"255", u"0", u"16", u"FF0010"},   {u"200", u"100", u"50", u"C86432"},
+      {u"1", u"2", u"200", u"0102C8"},    {u"15", u"200", u"201", u"0FC8C9"},
       {u"200", u"201", u"15", u"C8C90F"}, {u"200", u"2", u"3", u"C80203"},
   };
   for (const auto& row : table) {

@@ -74,9 +74,9 @@ TEST_F(StartupTest, ClosingTheWindowAsksNothing) {
 TEST_F(StartupTest, TabVisitsTheControlsInOrderBothWays) {
   Frmkolwe& f = form();
   const std::vector<QWidget*> order = {
-      f.TxtR.Widget(),  f.HSclRed.Widget(), f.TxtG.Widget(),    f.HSclGreen.Widget(),
-      f.TxtB.Widget(),  f.HSclBlue.Widget(), f.Txt16.Widget(),  f.CmdClip.Widget(),
-      f.CmdClear1.Widget(), f.CmdGet.Widget(), f.ChkTop.Widget(), f.TxtR.Widget()};
+      f.TxtR.Widget(),      f.HSclRed.Widget(),  f.TxtG.Widget(),   f.HSclGreen.Widget(),
+      f.TxtB.Widget(),      f.HSclBlue.Widget(), f.Txt16.Widget(),  f.CmdClip.Widget(),
+      f.CmdClear1.Widget(), f.CmdGet.Widget(),   f.ChkTop.Widget(), f.TxtR.Widget()};
   for (size_t i = 1; i < order.size(); ++i) {
     Tab();
     EXPECT_EQ(Focused(), order[i]) << "forward step " << i;

@@ -150,9 +150,8 @@ TEST_F(ToolkitRulesTest, AnErrorEndsOnlyTheHandlerItReaches) {
 
 TEST_F(ToolkitRulesTest, FormRaisesMouseDownForPressesOnItsClientArea) {
   std::vector<toolkit::MouseButton> buttons;
-  form.MouseDown.Connect("form", [&](toolkit::MouseButton button, auto...) {
-    buttons.push_back(button);
-  });
+  form.MouseDown.Connect("form",
+                         [&](toolkit::MouseButton button, auto...) { buttons.push_back(button); });
   QTest::mouseClick(form.Client(), Qt::RightButton, {}, QPoint(200, 140));
   QTest::mouseClick(form.Client(), Qt::MiddleButton, {}, QPoint(200, 140));
   EXPECT_EQ(buttons, (std::vector{toolkit::MouseButton::Right, toolkit::MouseButton::Middle}));

@@ -9,8 +9,8 @@ namespace toolkit {
 
 CommandButton::CommandButton(Form& form, TwipRect rect, const Text& caption)
     : button_(new QPushButton(ToQString(caption), form.Client())) {
-  button_->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top),
-                       TwipsToPixels(rect.width), TwipsToPixels(rect.height));
+  button_->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+                       TwipsToPixels(rect.height));
   button_->setAutoDefault(false);
   QObject::connect(button_, &QPushButton::clicked, [this] { Click.Raise(); });
 }

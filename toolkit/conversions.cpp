@@ -103,5 +103,4 @@ uint8_t RoundToByte(double value) { return RoundHalfEven<uint8_t>(value); }
 
 int32_t Rgb(int32_t red, int32_t green, int32_t blue) { return red + 256 * green + 65536 * blue; }
 
-
 }  // namespace toolkit

@@ -27,5 +27,4 @@ uint8_t RoundToByte(double value);
 // red + 256 x green + 65536 x blue.
 int32_t Rgb(int32_t red, int32_t green, int32_t blue);
 
-
 }  // namespace toolkit

@@ -17,8 +17,8 @@ class LineWidget : public QWidget {
       : QWidget(parent), pen_width_(pen_width), color_(color) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const int margin = pen_width;
-    const QRect bounds = QRect(line.p1(), line.p2()).normalized().adjusted(
-        -margin, -margin, margin, margin);
+    const QRect bounds =
+        QRect(line.p1(), line.p2()).normalized().adjusted(-margin, -margin, margin, margin);
     setGeometry(bounds);
     line_ = line.translated(-bounds.topLeft());
   }

@@ -27,8 +27,8 @@ class Mlmouse {
   virtual int32_t SetCapture(int32_t hwnd) = 0;
   virtual int32_t ReleaseCapture() = 0;
   virtual int32_t GetPixel(int32_t hdc, int32_t x, int32_t y) = 0;
-  virtual int32_t SetWindowPos(int32_t hwnd, int32_t insert_after, int32_t x, int32_t y,
-                               int32_t cx, int32_t cy, int32_t flags) = 0;
+  virtual int32_t SetWindowPos(int32_t hwnd, int32_t insert_after, int32_t x, int32_t y, int32_t cx,
+                               int32_t cy, int32_t flags) = 0;
 };
 
 }  // namespace toolkit

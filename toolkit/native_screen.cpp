@@ -55,11 +55,11 @@ std::optional<int32_t> X11Pixel(xcb_connection_t* connection, QPoint at) {
       at.y() >= screen->height_in_pixels) {
     return std::nullopt;
   }
-  xcb_get_image_reply_t* reply = xcb_get_image_reply(
-      connection,
-      xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, int16_t(at.x()),
-                    int16_t(at.y()), 1, 1, ~0u),
-      nullptr);
+  xcb_get_image_reply_t* reply =
+      xcb_get_image_reply(connection,
+                          xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
+                                        int16_t(at.x()), int16_t(at.y()), 1, 1, ~0u),
+                          nullptr);
   if (!reply) return std::nullopt;
   std::optional<int32_t> color;
   const uint8_t* data = xcb_get_image_data(reply);

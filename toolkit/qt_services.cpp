@@ -1,8 +1,8 @@
 #include "toolkit/qt_services.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QAbstractButton>
 #include <QIcon>
 #include <QMessageBox>
 #include <QWidget>

@@ -26,7 +26,7 @@ class ChannelScrollBar : public QScrollBar {
   void keyPressEvent(QKeyEvent* event) override {
     // As on Windows: Right, Down, Page Down and End go up, whatever the direction of the bar.
     static constexpr std::pair<int, SliderAction> kKeySteps[] = {
-        {Qt::Key_Left, SliderSingleStepSub}, {Qt::Key_Up, SliderSingleStepSub},
+        {Qt::Key_Left, SliderSingleStepSub},  {Qt::Key_Up, SliderSingleStepSub},
         {Qt::Key_Right, SliderSingleStepAdd}, {Qt::Key_Down, SliderSingleStepAdd},
         {Qt::Key_PageUp, SliderPageStepSub},  {Qt::Key_PageDown, SliderPageStepAdd},
         {Qt::Key_Home, SliderToMinimum},      {Qt::Key_End, SliderToMaximum}};
@@ -52,8 +52,8 @@ class ChannelScrollBar : public QScrollBar {
     initStyleOption(&option);
     option.sliderPosition = value();
     option.sliderValue = value();
-    const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                QStyle::SC_ScrollBarSlider, this);
+    const QRect thumb =
+        style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
     const int pointer_x = mapFromGlobal(QCursor::pos()).x();
     if (pointer_x >= thumb.left() && pointer_x <= thumb.right()) {
       setSliderPosition(value());

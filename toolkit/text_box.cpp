@@ -24,7 +24,7 @@ constexpr int16_t kEscape = 27;
 // Cut, copy, paste, select all, undo and redo are the field's own editing commands.
 bool IsEditingCommand(const QKeyEvent* event) {
   static const QKeySequence::StandardKey kCommands[] = {
-      QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
+      QKeySequence::Paste,     QKeySequence::Copy, QKeySequence::Cut,
       QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo};
   return std::any_of(std::begin(kCommands), std::end(kCommands),
                      [event](QKeySequence::StandardKey key) { return event->matches(key); });
@@ -82,8 +82,8 @@ class FieldEdit : public QLineEdit {
   }
 
   void focusInEvent(QFocusEvent* event) override {
-    const bool window_switch = event->reason() == Qt::ActiveWindowFocusReason ||
-                               event->reason() == Qt::PopupFocusReason;
+    const bool window_switch =
+        event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
     const bool returning = window_switch && focus_kept_;
     focus_kept_ = false;
     // QLineEdit would select its whole text on Tab by itself; selecting is GotFocus's to do.
@@ -102,8 +102,8 @@ class FieldEdit : public QLineEdit {
 
   void focusOutEvent(QFocusEvent* event) override {
     FlushPendingGotFocus();
-    focus_kept_ = event->reason() == Qt::ActiveWindowFocusReason ||
-                  event->reason() == Qt::PopupFocusReason;
+    focus_kept_ =
+        event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
     QLineEdit::focusOutEvent(event);
   }
 

@@ -4,7 +4,8 @@
 void Frmkolwe::Frmkolwe_ChkTop_Click() { SetFormTop(); }
 
 int32_t Frmkolwe::SetFormTop() {
-  constexpr int32_t kKeepPlace = toolkit::kSwpNoSize | toolkit::kSwpNoMove | toolkit::kSwpShowWindow;
+  constexpr int32_t kKeepPlace =
+      toolkit::kSwpNoSize | toolkit::kSwpNoMove | toolkit::kSwpShowWindow;
   const int32_t insert_after =
       ChkTop.Value() == 0 ? toolkit::kHwndNoTopmost : toolkit::kHwndTopmost;
   return services_.mlmouse.SetWindowPos(Form.hWnd(), insert_after, 0, 0, 0, 0, kKeepPlace);

@@ -10,8 +10,7 @@
 
 #include "toolkit/events.h"
 
-int32_t FakeMlmouse::Log(const char* name, std::initializer_list<int32_t> args,
-                         int32_t result) {
+int32_t FakeMlmouse::Log(const char* name, std::initializer_list<int32_t> args, int32_t result) {
   std::string call = name;
   const char* separator = "(";
   for (int32_t arg : args) {
@@ -38,7 +37,6 @@ std::string Utf8(const Text& text) {
   return QString::fromUtf16(text.data(), qsizetype(text.size())).toStdString();
 }
 
-
 Views InStep(int red, int green, int blue) {
   const std::string hex = QString::asprintf("%02X%02X%02X", red, green, blue).toStdString();
   const std::string r = std::to_string(red), g = std::to_string(green), b = std::to_string(blue);
@@ -59,8 +57,8 @@ void FormTest::TearDown() {
 
 Views FormTest::Shown() {
   Frmkolwe& f = *form_;
-  return {Utf8(f.TxtR.Text()),  Utf8(f.TxtG.Text()),  Utf8(f.TxtB.Text()),
-          Utf8(f.Txt16.Text()), f.HSclRed.Value(),    f.HSclGreen.Value(),
+  return {Utf8(f.TxtR.Text()),  Utf8(f.TxtG.Text()),    Utf8(f.TxtB.Text()),
+          Utf8(f.Txt16.Text()), f.HSclRed.Value(),      f.HSclGreen.Value(),
           f.HSclBlue.Value(),   f.LblColor.BackColor(), f.CmdClip.Enabled()};
 }
 
