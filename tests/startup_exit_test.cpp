@@ -1,10 +1,5 @@
 // The window as it opens, the exit question, the tab order and the layout's scaling.
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QMainWindow>
 #include <QMenuBar>
-#include <QTest>
 
 #include "tests/support/form_fixture.h"
 #include "toolkit/units.h"
@@ -13,34 +8,34 @@ namespace {
 
 using StartupTest = FormTest;
 
-TEST_F(StartupTest, OpensBlackWithEveryControlInItsStartState) {
-  EXPECT_EQ(Shown(), (Views{"0", "0", "0", "000000", 0, 0, 0, 0, true}));
-  EXPECT_EQ(form().ChkTop.Value(), 0);
-  EXPECT_TRUE(form().CmdGet.Enabled());
-  EXPECT_EQ(Focused(), form().TxtR.Widget());
-  EXPECT_EQ(form().TxtR.SelStart(), 0);
-  EXPECT_EQ(form().TxtR.SelLength(), 1);
-  EXPECT_EQ(form().Form.Caption(), u"ミロカver1.10");
-  EXPECT_EQ(form().Form.Client()->size(), QSize(240, 153));
-  EXPECT_EQ(form().Form.Window()->menuBar()->actions().at(0)->text(), "終了(&X)");
+// The scroll bars' column and what Load derived from it, and the client area's size.
+auto Layout(const Frmkolwe& f) {
+  return std::tuple(f.HSclRed.Left(), f.BarLo, f.BarHi, int(f.BarSpan), f.Form.Client()->width(),
+                    f.Form.Client()->height());
 }
 
-TEST_F(StartupTest, NoChangeHandlerRanForTheDesignTimeValues) {
+TEST_F(StartupTest, OpensBlackWithEveryControlAndVariableInItsStartState) {
   const Frmkolwe& f = form();
+  EXPECT_EQ(Shown(), (Views{"0", "0", "0", "000000", 0, 0, 0, 0, true}));
+  EXPECT_TRUE(f.ChkTop.Value() == 0 && f.CmdGet.Enabled());
+  EXPECT_EQ(Focused(), f.TxtR.Widget());
+  EXPECT_EQ(std::pair(f.TxtR.SelStart(), f.TxtR.SelLength()), std::pair(0, 1));
+  EXPECT_EQ(f.Form.Caption(), u"ミロカver1.10");
+  EXPECT_EQ(f.Form.Window()->menuBar()->actions().at(0)->text(), "終了(&X)");
+  EXPECT_EQ(Layout(f), std::tuple(64, 80.f, 144.f, 64, 240, 153));
+  // No Change handler ran for the design-time values.
   EXPECT_TRUE(f.PrevR.empty() && f.PrevG.empty() && f.PrevB.empty());
-  EXPECT_EQ(f.HexLen, 0);
-  EXPECT_EQ(f.LenB, 0);
-  EXPECT_EQ(f.TextBusy, 0);
-  EXPECT_EQ(f.PickArmed, 0);
-  EXPECT_EQ(f.Answer, 0);
-  EXPECT_FALSE(f.MouseDownR || f.MouseDownG || f.MouseDownB || f.MouseDown16);
+  EXPECT_EQ((std::vector<int>{f.HexLen, f.LenR, f.LenG, f.LenB, f.TextBusy, f.PickArmed, f.Answer,
+                              f.MouseDownR, f.MouseDownG, f.MouseDownB, f.MouseDown16}),
+            std::vector<int>(11, 0));
 }
 
-TEST_F(StartupTest, LoadComputesTheTrackColumnAtDesignResolution) {
-  EXPECT_EQ(form().HSclRed.Left(), 64);
-  EXPECT_FLOAT_EQ(form().BarLo, 80);
-  EXPECT_FLOAT_EQ(form().BarHi, 144);
-  EXPECT_EQ(form().BarSpan, 64);
+TEST_F(StartupTest, At120DotsPerInchTheTrackColumnScalesWithTheBars) {
+  toolkit::SetDotsPerInch(120);
+  Frmkolwe scaled({mouse, message_box, clipboard, end});
+  scaled.Start();
+  toolkit::SetDotsPerInch(toolkit::kDesignDotsPerInch);
+  EXPECT_EQ(Layout(scaled), std::tuple(80, 100.f, 180.f, 80, 300, 191));
 }
 
 TEST_F(StartupTest, ExitAnsweredNoLeavesEverythingAsItWas) {
@@ -48,12 +43,10 @@ TEST_F(StartupTest, ExitAnsweredNoLeavesEverythingAsItWas) {
   const Views before = Shown();
   const Text prev_r = form().PrevR;
   QTest::keyClick(form().TxtR.Widget(), Qt::Key_X, Qt::AltModifier);  // the menu's access key
-  EXPECT_EQ(message_box.shown, 1);
   EXPECT_EQ(message_box.prompt, u"終了しますか？");
   EXPECT_EQ(message_box.title, u"ミロカver1.10");
-  EXPECT_EQ(message_box.style, 4);
-  EXPECT_EQ(form().Answer, 7);
-  EXPECT_EQ(end.ended, 0);
+  EXPECT_EQ(std::tuple(message_box.shown, message_box.style, int(form().Answer), end.ended),
+            std::tuple(1, 4, 7, 0));
   EXPECT_EQ(Shown(), before);
   EXPECT_EQ(form().PrevR, prev_r);
 }
@@ -61,8 +54,7 @@ TEST_F(StartupTest, ExitAnsweredNoLeavesEverythingAsItWas) {
 TEST_F(StartupTest, ExitAnsweredYesEndsTheProgram) {
   message_box.answer = toolkit::kMsgBoxYes;
   form().Form.Window()->menuBar()->actions().at(0)->trigger();
-  EXPECT_EQ(form().Answer, 6);
-  EXPECT_EQ(end.ended, 1);
+  EXPECT_EQ(std::pair(int(form().Answer), end.ended), std::pair(6, 1));
 }
 
 TEST_F(StartupTest, ClosingTheWindowAsksNothing) {
@@ -85,24 +77,6 @@ TEST_F(StartupTest, TabVisitsTheControlsInOrderBothWays) {
     Tab(Qt::ShiftModifier);
     EXPECT_EQ(Focused(), order[i]) << "backward step " << i;
   }
-}
-
-TEST(ScaledLayoutTest, At120DotsPerInchTheTrackColumnScalesWithTheBars) {
-  toolkit::SetDotsPerInch(120);
-  FakeMlmouse mouse;
-  FakeMessageBox message_box;
-  FakeClipboard clipboard;
-  FakeEnd end;
-  {
-    Frmkolwe form({mouse, message_box, clipboard, end});
-    form.Start();
-    EXPECT_EQ(form.HSclRed.Left(), 80);
-    EXPECT_FLOAT_EQ(form.BarLo, 100);
-    EXPECT_FLOAT_EQ(form.BarHi, 180);
-    EXPECT_EQ(form.BarSpan, 80);
-    EXPECT_EQ(form.Form.Client()->size(), QSize(300, 191));
-  }
-  toolkit::SetDotsPerInch(toolkit::kDesignDotsPerInch);
 }
 
 }  // namespace
