@@ -12,7 +12,6 @@ bool stopped = false;
 void SetDispatchObserver(DispatchObserver new_observer) { observer = std::move(new_observer); }
 
 void StopDispatching() { stopped = true; }
-bool DispatchStopped() { return stopped; }
 
 void Dispatch(const std::string& handler, const std::function<void()>& body) {
   if (stopped) return;

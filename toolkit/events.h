@@ -18,7 +18,6 @@ void SetDispatchObserver(DispatchObserver observer);
 
 // Once the program has ended, no further handler runs.
 void StopDispatching();
-bool DispatchStopped();
 
 void Dispatch(const std::string& handler, const std::function<void()>& body);
 
@@ -31,8 +30,6 @@ class Event {
     name_ = std::move(name);
     handler_ = std::move(handler);
   }
-
-  bool Connected() const { return static_cast<bool>(handler_); }
 
   void Raise(Args... args) const {
     if (!handler_) return;

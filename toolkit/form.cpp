@@ -89,8 +89,6 @@ void Form::Show() {
   }
 }
 
-void Form::Hide() { window_->hide(); }
-
 int32_t Form::hWnd() const { return static_cast<int32_t>(window_->winId()); }
 
 Form* Form::FromHandle(int32_t handle) {

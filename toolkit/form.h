@@ -36,7 +36,6 @@ class Form {
 
   // Raises Load, shows the window and puts the focus on the first control in tab order.
   void Show();
-  void Hide();
 
   int32_t hWnd() const;
   Text Caption() const;

@@ -17,9 +17,7 @@ constexpr QRgb kSwatchBorder = 0x808080;
 
 Label::Label(Form& form, TwipRect rect, Style style, const Text& caption, int32_t fore_color,
              int32_t back_color)
-    : label_(new QLabel(ToQString(caption), form.Client())),
-      fore_color_(fore_color),
-      back_color_(back_color) {
+    : label_(new QLabel(ToQString(caption), form.Client())), back_color_(back_color) {
   label_->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette palette = label_->palette();
   palette.setColor(QPalette::WindowText, ToQColor(fore_color));
@@ -47,8 +45,6 @@ void Label::SetBackColor(int32_t color) {
   palette.setColor(QPalette::Window, ToQColor(color));
   label_->setPalette(palette);
 }
-
-Text Label::Caption() const { return FromQString(label_->text()); }
 
 QWidget* Label::Widget() const { return label_; }
 

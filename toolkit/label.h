@@ -26,14 +26,11 @@ class Label {
   int32_t BackColor() const;
   // A colour value outside 0..0xFFFFFF is an invalid property value.
   void SetBackColor(int32_t color);
-  int32_t ForeColor() const { return fore_color_; }
-  Text Caption() const;
 
   QWidget* Widget() const;
 
  private:
   QLabel* label_;
-  int32_t fore_color_;
   int32_t back_color_;
 };
 

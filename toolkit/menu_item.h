@@ -17,8 +17,6 @@ class MenuItem {
 
   Event<> Click;
 
-  QAction* Action() const { return action_; }
-
  private:
   QAction* action_;
 };

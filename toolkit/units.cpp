@@ -8,7 +8,6 @@ int dots_per_inch = kDesignDotsPerInch;
 }
 
 void SetDotsPerInch(int value) { dots_per_inch = value; }
-int DotsPerInch() { return dots_per_inch; }
 
 int TwipsToPixels(int twips) {
   return static_cast<int>(std::lround(static_cast<double>(twips) * dots_per_inch / kTwipsPerInch));

@@ -11,7 +11,6 @@ constexpr int kTwipsPerInch = 1440;
 constexpr int kDesignDotsPerInch = 96;
 
 void SetDotsPerInch(int dots_per_inch);
-int DotsPerInch();
 int TwipsToPixels(int twips);
 
 struct TwipRect {
