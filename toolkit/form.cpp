@@ -38,16 +38,11 @@ class ClientArea : public QWidget {
 
 }  // namespace
 
-class FormWindow : public QMainWindow {
- public:
-  FormWindow() { setAttribute(Qt::WA_DeleteOnClose, false); }
-};
-
-Form::Form() : window_(std::make_unique<FormWindow>()) {
+Form::Form() : window_(std::make_unique<QMainWindow>()) {
   client_ = new ClientArea(*this, window_.get());
   window_->setCentralWidget(client_);
   window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
-  // The title bar keeps only the close box, as on a fixed-size dialog-like tool window.
+  // No maximise box: the window has a fixed size.
   window_->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   Registry().push_back(this);
@@ -80,13 +75,11 @@ void Form::Show() {
   Load.Raise();
   window_->show();
   window_->activateWindow();
-  if (QWidget* first = client_->nextInFocusChain(); first && first != client_) {
-    QWidget* candidate = first;
-    while (candidate != client_ && !(candidate->focusPolicy() & Qt::TabFocus)) {
-      candidate = candidate->nextInFocusChain();
-    }
-    if (candidate != client_) candidate->setFocus(Qt::OtherFocusReason);
+  QWidget* first = client_->nextInFocusChain();
+  while (first != client_ && !(first->focusPolicy() & Qt::TabFocus)) {
+    first = first->nextInFocusChain();
   }
+  if (first != client_) first->setFocus(Qt::OtherFocusReason);
 }
 
 int32_t Form::hWnd() const { return static_cast<int32_t>(window_->winId()); }

@@ -17,8 +17,6 @@ class QMenuBar;
 
 namespace toolkit {
 
-class FormWindow;
-
 class Form {
  public:
   Form();
@@ -51,7 +49,7 @@ class Form {
   QMenuBar* MenuBar() const;
 
  private:
-  std::unique_ptr<FormWindow> window_;
+  std::unique_ptr<QMainWindow> window_;
   QWidget* client_;
 };
 
