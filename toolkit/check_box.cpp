@@ -4,13 +4,13 @@
 
 #include "toolkit/form.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/qt_units.h"
 
 namespace toolkit {
 
 CheckBox::CheckBox(Form& form, TwipRect rect, const Text& caption)
     : box_(new QCheckBox(ToQString(caption), form.Client())) {
-  QRect geometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-                 TwipsToPixels(rect.height));
+  QRect geometry = ToPixels(rect);
   geometry.setHeight(std::max(geometry.height(), box_->sizeHint().height()));
   box_->setGeometry(geometry);
   QObject::connect(box_, &QCheckBox::clicked, [this] { Click.Raise(); });

@@ -4,13 +4,13 @@
 
 #include "toolkit/form.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/qt_units.h"
 
 namespace toolkit {
 
 CommandButton::CommandButton(Form& form, TwipRect rect, const Text& caption)
     : button_(new QPushButton(ToQString(caption), form.Client())) {
-  button_->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-                       TwipsToPixels(rect.height));
+  button_->setGeometry(ToPixels(rect));
   button_->setAutoDefault(false);
   QObject::connect(button_, &QPushButton::clicked, [this] { Click.Raise(); });
 }

@@ -6,6 +6,7 @@
 #include "toolkit/form.h"
 #include "toolkit/qt_color.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/qt_units.h"
 #include "toolkit/runtime_error.h"
 
 namespace toolkit {
@@ -22,8 +23,7 @@ Label::Label(Form& form, TwipRect rect, Style style, const Text& caption, int32_
   QPalette palette = label_->palette();
   palette.setColor(QPalette::WindowText, ToQColor(fore_color));
   palette.setColor(QPalette::Window, ToQColor(back_color));
-  QRect geometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-                 TwipsToPixels(rect.height));
+  QRect geometry = ToPixels(rect);
   if (style == Style::Swatch) {
     palette.setColor(QPalette::WindowText, QColor(kSwatchBorder));
     label_->setAutoFillBackground(true);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "toolkit/form.h"
+#include "toolkit/qt_units.h"
 #include "toolkit/runtime_error.h"
 
 namespace toolkit {
@@ -64,8 +65,7 @@ class ChannelScrollBar : public QScrollBar {
 
 ScrollBar::ScrollBar(Form& form, TwipRect rect, Range range, int16_t value)
     : bar_(new ChannelScrollBar(form.Client())) {
-  bar_->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-                    TwipsToPixels(rect.height));
+  bar_->setGeometry(ToPixels(rect));
   bar_->setRange(range.min, range.max);
   bar_->setSingleStep(range.small_change);
   bar_->setPageStep(range.large_change);

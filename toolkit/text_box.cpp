@@ -12,6 +12,7 @@
 
 #include "toolkit/form.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/qt_units.h"
 #include "toolkit/runtime_error.h"
 
 namespace toolkit {
@@ -170,8 +171,7 @@ class FieldEdit : public QLineEdit {
 
 TextBox::TextBox(Form& form, TwipRect rect, const toolkit::Text& text)
     : edit_(new FieldEdit(*this, form.Client())), last_text_(text) {
-  edit_->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-                     TwipsToPixels(rect.height));
+  edit_->setGeometry(ToPixels(rect));
   // Qt's own limit of 32767 characters stays: every length then fits a 16-bit integer.
   edit_->setAttribute(Qt::WA_InputMethodEnabled, false);
   edit_->setText(ToQString(text));
