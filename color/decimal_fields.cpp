@@ -2,18 +2,10 @@
 // change is tidied, checked, carried to the field's scroll bar and, once no field is empty,
 // to the swatch and the hexadecimal text.
 #include "app/frmkolwe.h"
+#include "color/field_keys.h"
 
 namespace {
-
-constexpr int16_t kBackspace = 8;
-constexpr int16_t kRefused = 13;  // carriage return: a single-line field inserts nothing
 constexpr int32_t kFullField = 3;
-
-void SelectAll(toolkit::TextBox& field) {
-  field.SetSelStart(0);
-  field.SetSelLength(static_cast<int32_t>(field.Text().size()));
-}
-
 }  // namespace
 
 void Frmkolwe::DecimalFieldChange(Channel channel) {
@@ -26,7 +18,7 @@ void Frmkolwe::DecimalFieldChange(Channel channel) {
   // An emptied field is refilled with a selected "0" while the hex field holds a colour.
   if (channel.len == 0 && HexLen == 6 && HexFieldHoldsColour()) {
     field.SetText(u"0");
-    SelectAll(field);
+    SelectWholeText(field);
   }
 
   // Leading zero: each write runs this handler again, so "007" becomes "07", then "7".
@@ -43,7 +35,7 @@ void Frmkolwe::DecimalFieldChange(Channel channel) {
     const int16_t value = toolkit::CInt(field.Text());
     if (value > 255 || value < 0) {
       field.SetText(channel.prev);
-      SelectAll(field);
+      SelectWholeText(field);
     }
     channel.prev = field.Text();
     channel.bar.SetValue(toolkit::CInt(channel.prev));
@@ -76,7 +68,7 @@ void Frmkolwe::DecimalFieldKeyPress(Channel channel, int16_t& key_ascii) {
 }
 
 void Frmkolwe::DecimalFieldGotFocus(Channel channel) {
-  if (!channel.mouse_down) SelectAll(channel.field);
+  if (!channel.mouse_down) SelectWholeText(channel.field);
 }
 
 void Frmkolwe::Frmkolwe_TxtR_Change() { DecimalFieldChange(Red()); }

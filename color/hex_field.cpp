@@ -1,11 +1,10 @@
 // The hexadecimal field Txt16: six digits RRGGBB set the three decimal fields and the
 // swatch; any other text empties the decimal fields until the colour is complete again.
 #include "app/frmkolwe.h"
+#include "color/field_keys.h"
 
 namespace {
 
-constexpr int16_t kBackspace = 8;
-constexpr int16_t kRefused = 13;  // carriage return: a single-line field inserts nothing
 constexpr int16_t kFullField = 6;
 
 bool IsHexDigit(char16_t c) {
@@ -51,9 +50,8 @@ void Frmkolwe::Frmkolwe_Txt16_Change() {
 }
 
 void Frmkolwe::Frmkolwe_Txt16_KeyPress(int16_t& key_ascii) {
-  const bool admitted = (key_ascii >= u'0' && key_ascii <= u'9') || key_ascii == kBackspace ||
-                        (key_ascii >= u'a' && key_ascii <= u'f') ||
-                        (key_ascii >= u'A' && key_ascii <= u'F');
+  const bool admitted =
+      key_ascii == kBackspace || (key_ascii > 0 && IsHexDigit(static_cast<char16_t>(key_ascii)));
   if (!admitted) key_ascii = 0;
   HexLen = static_cast<int16_t>(Txt16.Text().size());
   const int32_t sel_length = Txt16.SelLength();
@@ -65,10 +63,7 @@ void Frmkolwe::Frmkolwe_Txt16_KeyPress(int16_t& key_ascii) {
 }
 
 void Frmkolwe::Frmkolwe_Txt16_GotFocus() {
-  if (!MouseDown16) {
-    Txt16.SetSelStart(0);
-    Txt16.SetSelLength(static_cast<int32_t>(Txt16.Text().size()));
-  }
+  if (!MouseDown16) SelectWholeText(Txt16);
 }
 
 void Frmkolwe::Frmkolwe_Txt16_MouseDown() { MouseDown16 = true; }
