@@ -3,12 +3,15 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
 
 #include "toolkit/form.h"
 #include "toolkit/native_screen.h"
+#include "toolkit/portal_pick.h"
+#include "toolkit/session.h"
 
 namespace toolkit {
 namespace {
@@ -39,6 +42,14 @@ class GrabWhenExposed : public QObject {
 
 }  // namespace
 
+QtMlmouse::QtMlmouse() {
+  if (!WaylandSession()) return;
+  portal_ = std::make_unique<PortalPick>(QDBusConnection::sessionBus());
+  portal_->AskVersion();
+}
+
+QtMlmouse::~QtMlmouse() = default;
+
 int32_t QtMlmouse::GetCursorPos(PointApi& point) {
   const QPoint at = NativeCursorPos();
   point.x = at.x();
@@ -63,6 +74,15 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
   const Form* form = Form::FromHandle(hwnd);
   if (!form) return 0;
   QWidget* client = form->Client();
+  if (portal_) {
+    // The portal's answer completes the pick as a press would, and GetPixel then gives it.
+    // Raised from the event loop: an answer known at once must not overtake the arming.
+    portal_->Start([this, form, client](std::optional<int32_t> color) {
+      picked_ = color;
+      QTimer::singleShot(0, client, [form] { form->MouseDown.Raise(MouseButton::Left, 0, 0, 0); });
+    });
+    return hwnd;
+  }
   // While a pick is armed the pointer is a cross-hair, over every window.
   if (!cursor_overridden_) QGuiApplication::setOverrideCursor(Qt::CrossCursor);
   cursor_overridden_ = true;
@@ -76,6 +96,8 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
 }
 
 int32_t QtMlmouse::ReleaseCapture() {
+  if (portal_) portal_->Cancel();
+  picked_.reset();
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   if (cursor_overridden_) QGuiApplication::restoreOverrideCursor();
   cursor_overridden_ = false;
@@ -84,6 +106,7 @@ int32_t QtMlmouse::ReleaseCapture() {
 
 int32_t QtMlmouse::GetPixel(int32_t hdc, int32_t x, int32_t y) {
   if (hdc != kScreenDC) return kClrInvalid;
+  if (portal_) return picked_.value_or(kClrInvalid);
   return NativePixel(QPoint(x, y)).value_or(kClrInvalid);
 }
 

@@ -1,14 +1,22 @@
 // The real pointer, pixel, capture and stacking calls. On X11 the pointer and the pixel are
 // read in device pixels through the native connection, so every device pixel of a scaled
-// screen can be picked; elsewhere Qt's portable means serve.
+// screen can be picked; elsewhere Qt's portable means serve. In a Wayland session the desktop
+// portal's picker stands in for the capture and the pixel.
 #pragma once
+
+#include <memory>
+#include <optional>
 
 #include "toolkit/mlmouse.h"
 
 namespace toolkit {
 
+class PortalPick;
+
 class QtMlmouse : public Mlmouse {
  public:
+  QtMlmouse();
+  ~QtMlmouse() override;
   int32_t GetCursorPos(PointApi& point) override;
   int32_t ScreenToClient(int32_t hwnd, PointApi& point) override;
   int32_t GetDC(int32_t hwnd) override;
@@ -21,6 +29,8 @@ class QtMlmouse : public Mlmouse {
 
  private:
   bool cursor_overridden_ = false;
+  std::unique_ptr<PortalPick> portal_;  // in a Wayland session only
+  std::optional<int32_t> picked_;       // the portal's answer, until the pick is released
 };
 
 }  // namespace toolkit

@@ -7,6 +7,7 @@
 
 #include "toolkit/qt_mlmouse.h"
 #include "toolkit/qt_services.h"
+#include "toolkit/session.h"
 
 namespace toolkit {
 
@@ -37,7 +38,9 @@ struct Runtime::Parts {
   QtMlmouse mouse;
 };
 
-Runtime::Runtime(int& argc, char** argv) : parts_(std::make_unique<Parts>(argc, argv)) {
+Runtime::Runtime(int& argc, char** argv) {
+  ChoosePlatform();
+  parts_ = std::make_unique<Parts>(argc, argv);
   InstallRuntimeLook();
 }
 

@@ -1,0 +1,133 @@
+#include "toolkit/portal_pick.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <algorithm>
+#include <cmath>
+
+namespace toolkit {
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
+const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
+constexpr uint32_t kFirstPickerVersion = 2;
+constexpr uint32_t kSuccess = 0, kFailed = 2;
+
+// A channel from 0 to 1 as 0 to 255, rounded to the nearest: 0.5 gives 128.
+int32_t Channel(double fraction) {
+  return int32_t(std::lround((fraction > 0 ? std::min(fraction, 1.0) : 0.0) * 255));
+}
+
+// The "color" of a Response's results: three doubles, red, green and blue.
+std::optional<std::array<double, 3>> ColorOf(const QVariantMap& results) {
+  const QVariant color = results.value(QStringLiteral("color"));
+  if (!color.canConvert<QDBusArgument>()) return std::nullopt;
+  const QDBusArgument argument = color.value<QDBusArgument>();
+  if (argument.currentSignature() != QLatin1String("(ddd)")) return std::nullopt;
+  std::array<double, 3> rgb{};
+  argument.beginStructure();
+  argument >> rgb[0] >> rgb[1] >> rgb[2];
+  argument.endStructure();
+  return rgb;
+}
+
+// Runs then on the call's reply, from the event loop.
+template <typename Then>
+void OnReply(QObject* owner, const QDBusPendingCall& call, Then then) {
+  auto* watcher = new QDBusPendingCallWatcher(call, owner);
+  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
+                   [then](QDBusPendingCallWatcher* reply) {
+                     reply->deleteLater();
+                     then(*reply);
+                   });
+}
+
+}  // namespace
+
+PortalPick::PortalPick(QDBusConnection bus) : bus_(std::move(bus)) {}
+
+void PortalPick::AskVersion() {
+  QDBusMessage get = QDBusMessage::createMethodCall(
+      kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+  get << kScreenshot << QStringLiteral("version");
+  OnReply(this, bus_.asyncCall(get), [this](const QDBusPendingReply<QDBusVariant>& reply) {
+    VersionKnown(reply.isError() ? 0 : reply.value().variant().toUInt());
+  });
+}
+
+void PortalPick::Start(Done done) {
+  done_ = std::move(done);
+  waiting_for_version_ = !version_;
+  if (version_) Ask();
+}
+
+void PortalPick::Cancel() {
+  done_ = nullptr;
+  waiting_for_version_ = false;
+  Listen(QString());
+}
+
+void PortalPick::VersionKnown(uint32_t version) {
+  version_ = version;
+  if (std::exchange(waiting_for_version_, false)) Ask();
+}
+
+void PortalPick::Ask() {
+  if (*version_ < kFirstPickerVersion) return Finish(std::nullopt);
+  // The answer comes as a signal on a request object named after our token: listen to it
+  // before asking, so that no answer can come first.
+  const QString token = QStringLiteral("kolwe%1").arg(++requests_);
+  Listen(RequestPath(token));
+  AskPickColor(token);
+}
+
+void PortalPick::AskPickColor(const QString& token) {
+  QDBusMessage call =
+      QDBusMessage::createMethodCall(kService, kObject, kScreenshot, QStringLiteral("PickColor"));
+  call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
+  const QString expected = listening_;
+  OnReply(this, bus_.asyncCall(call),
+          [this, expected](const QDBusPendingReply<QDBusObjectPath>& reply) {
+            if (listening_ != expected) return;  // cancelled meanwhile
+            if (reply.isError()) return Answered(kFailed, std::nullopt);
+            // A portal that ignores the token names its own request.
+            if (reply.value().path() != expected) Listen(reply.value().path());
+          });
+}
+
+void PortalPick::Response(uint code, const QVariantMap& results) {
+  Answered(code, ColorOf(results));
+}
+
+void PortalPick::Answered(uint32_t code, std::optional<std::array<double, 3>> rgb) {
+  if (code != kSuccess || !rgb) return Finish(std::nullopt);
+  const auto& [red, green, blue] = *rgb;
+  Finish(Channel(red) + 256 * Channel(green) + 65536 * Channel(blue));
+}
+
+void PortalPick::Finish(std::optional<int32_t> color) {
+  Listen(QString());
+  if (Done done = std::exchange(done_, nullptr)) done(color);
+}
+
+QString PortalPick::RequestPath(const QString& token) const {
+  QString sender = bus_.baseService().mid(1);  // the unique name without its ':'
+  return kObject + QStringLiteral("/request/") + sender.replace(u'.', u'_') + u'/' + token;
+}
+
+// Listens to the Response of the request at path only; an empty path listens to none.
+void PortalPick::Listen(const QString& path) {
+  const char* slot = SLOT(Response(uint, QVariantMap));
+  if (!listening_.isEmpty())
+    bus_.disconnect(kService, listening_, kRequest, "Response", this, slot);
+  listening_ = path;
+  if (!path.isEmpty()) bus_.connect(kService, path, kRequest, "Response", this, slot);
+}
+
+}  // namespace toolkit

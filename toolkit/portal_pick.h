@@ -1,0 +1,59 @@
+// The desktop portal's colour picker (org.freedesktop.portal.Screenshot.PickColor): the way
+// to read a colour off the screen in a Wayland session, where no program may read pixels or
+// grab the pointer. Toolkit sources only.
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QVariantMap>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace toolkit {
+
+// Asks the portal for one colour and hands back its colour value (red + 256 x green + 65536 x
+// blue), or nothing where the pick gave none: cancelled, failed, an error on the bus, no portal,
+// or a portal older than version 2, which has no picker.
+class PortalPick : public QObject {
+  Q_OBJECT
+
+ public:
+  using Done = std::function<void(std::optional<int32_t> color)>;
+
+  explicit PortalPick(QDBusConnection bus);
+
+  // Asks the portal's version without waiting for the answer; at start-up, so that a pick
+  // need not wait for it.
+  virtual void AskVersion();
+  // Asks for a colour once the version is known. done runs once, with the answer, and at once
+  // where the portal is known to have no picker.
+  void Start(Done done);
+  // Forgets the pending pick: done will not run for it.
+  void Cancel();
+
+ protected:
+  // The picker's question, and where the answers from the bus arrive; a test gives them itself.
+  virtual void AskPickColor(const QString& token);
+  void VersionKnown(uint32_t version);  // 0 where no portal answered
+  void Answered(uint32_t code, std::optional<std::array<double, 3>> rgb);
+
+ private slots:
+  void Response(uint code, const QVariantMap& results);
+
+ private:
+  QString RequestPath(const QString& token) const;
+  void Listen(const QString& path);
+  void Ask();
+  void Finish(std::optional<int32_t> color);
+
+  QDBusConnection bus_;
+  std::optional<uint32_t> version_;
+  Done done_;
+  bool waiting_for_version_ = false;
+  QString listening_;  // the request path whose Response is awaited
+  int requests_ = 0;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,15 @@
+// Which kind of desktop session the program runs in: X11, or Wayland, where no program may
+// read the screen or grab the pointer. Toolkit sources only.
+#pragma once
+
+namespace toolkit {
+
+// Before the application starts: where the user chose no platform and both an X display and a
+// Wayland display can be reached, run as an X client (under XWayland), so that the window
+// manager honours the window's opening position and its always-on-top state.
+void ChoosePlatform();
+
+// True in a Wayland session, also for an X client under XWayland.
+bool WaylandSession();
+
+}  // namespace toolkit
