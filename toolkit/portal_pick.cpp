@@ -2,10 +2,10 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -40,6 +40,10 @@ std::optional<std::array<double, 3>> ColorOf(const QVariantMap& results) {
 // Runs then on the call's reply, from the event loop.
 template <typename Then>
 void OnReply(QObject* owner, const QDBusPendingCall& call, Then then) {
+  if (call.isFinished()) {  // with no bus at all: Qt's watcher would never report it
+    QTimer::singleShot(0, owner, [call, then] { then(call); });
+    return;
+  }
   auto* watcher = new QDBusPendingCallWatcher(call, owner);
   QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
                    [then](QDBusPendingCallWatcher* reply) {
@@ -91,14 +95,12 @@ void PortalPick::AskPickColor(const QString& token) {
   QDBusMessage call =
       QDBusMessage::createMethodCall(kService, kObject, kScreenshot, QStringLiteral("PickColor"));
   call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
-  const QString expected = listening_;
-  OnReply(this, bus_.asyncCall(call),
-          [this, expected](const QDBusPendingReply<QDBusObjectPath>& reply) {
-            if (listening_ != expected) return;  // cancelled meanwhile
-            if (reply.isError()) return Answered(kFailed, std::nullopt);
-            // A portal that ignores the token names its own request.
-            if (reply.value().path() != expected) Listen(reply.value().path());
-          });
+  // Every portal with a picker names the request after our token, so the reply matters
+  // only when it is an error.
+  const QString request = listening_;
+  OnReply(this, bus_.asyncCall(call), [this, request](const QDBusPendingCall& reply) {
+    if (reply.isError() && listening_ == request) Answered(kFailed, std::nullopt);
+  });
 }
 
 void PortalPick::Response(uint code, const QVariantMap& results) {

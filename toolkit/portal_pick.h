@@ -26,7 +26,7 @@ class PortalPick : public QObject {
 
   // Asks the portal's version without waiting for the answer; at start-up, so that a pick
   // need not wait for it.
-  virtual void AskVersion();
+  void AskVersion();
   // Asks for a colour once the version is known. done runs once, with the answer, and at once
   // where the portal is known to have no picker.
   void Start(Done done);
@@ -34,8 +34,7 @@ class PortalPick : public QObject {
   void Cancel();
 
  protected:
-  // The picker's question, and where the answers from the bus arrive; a test gives them itself.
-  virtual void AskPickColor(const QString& token);
+  // Where the answers from the bus arrive; a test can give them itself.
   void VersionKnown(uint32_t version);  // 0 where no portal answered
   void Answered(uint32_t code, std::optional<std::array<double, 3>> rgb);
 
@@ -46,6 +45,7 @@ class PortalPick : public QObject {
   QString RequestPath(const QString& token) const;
   void Listen(const QString& path);
   void Ask();
+  void AskPickColor(const QString& token);
   void Finish(std::optional<int32_t> color);
 
   QDBusConnection bus_;

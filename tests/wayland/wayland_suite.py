@@ -114,7 +114,7 @@ class GetThroughPortal(unittest.TestCase):
                "--shell=kiosk-shell.so", "--socket=wayland-kolwe", "--log=%s" % log])
         xwayland = poll(lambda: re.search(r"xserver listening on display (:\d+)", log.read_text() if log.exists() else ""))
         self.assertTrue(xwayland, "weston did not start XWayland")
-        env = dict(WAYLAND_DISPLAY="wayland-kolwe", DISPLAY=xwayland[1])
+        env = dict(WAYLAND_DISPLAY="wayland-kolwe", DISPLAY=xwayland[1], XDG_SESSION_TYPE="wayland")
         for platform, colour in (("", "CC9966"), ("wayland", "0080FF")):  # "" lets kolwe choose
             with self.subTest(platform=platform):
                 proc = self.launch(QT_QPA_PLATFORM=platform, **env)

@@ -1,0 +1,56 @@
+// The desktop portal's answers to a pick, with the version and the Response given by the test
+// and the bus's own errors coming from a connection to no bus at all.
+#include "toolkit/portal_pick.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include "toolkit/conversions.h"
+
+namespace {
+
+using Answer = std::optional<int32_t>;
+using Rgb = std::optional<std::array<double, 3>>;
+
+struct AnsweredPick : toolkit::PortalPick {
+  AnsweredPick() : PortalPick(QDBusConnection(QStringLiteral("no bus"))) {}
+  using PortalPick::Answered;
+  using PortalPick::VersionKnown;
+};
+
+struct AnswerRow {
+  const char* what;
+  std::optional<uint32_t> version;  // none: asked of the bus
+  std::optional<uint32_t> code;     // none: no Response, only the bus's answer to the call
+  Rgb rgb;
+  Answer color;
+};
+const AnswerRow kAnswers[] = {
+    {"picked, to the nearest of 0..255", 2, 0, {{0.0, 0.5, 1.0}}, toolkit::Rgb(0, 128, 255)},
+    {"picked by a later portal", 4, 0, {{1.0, 0.2, 0.0}}, toolkit::Rgb(255, 51, 0)},
+    {"picked without a colour", 2, 0, std::nullopt, std::nullopt},
+    {"cancelled", 2, 1, {{1.0, 0.2, 0.0}}, std::nullopt},
+    {"failed", 2, 2, {{1.0, 0.2, 0.0}}, std::nullopt},
+    {"refused by the bus", 2, std::nullopt, std::nullopt, std::nullopt},
+    {"no portal", std::nullopt, std::nullopt, std::nullopt, std::nullopt},
+    {"portal without a picker", 1, 0, {{1.0, 0.2, 0.0}}, std::nullopt},
+};
+void PrintTo(const AnswerRow& row, std::ostream* out) { *out << row.what; }
+
+class PortalAnswerTest : public ::testing::TestWithParam<AnswerRow> {};
+
+TEST_P(PortalAnswerTest, GivesTheColourOnceOrNothing) {
+  const AnswerRow& row = GetParam();
+  AnsweredPick pick;
+  std::vector<Answer> done;
+  row.version ? pick.VersionKnown(*row.version) : pick.AskVersion();
+  pick.Start([&](Answer color) { done.push_back(color); });
+  if (row.code) pick.Answered(*row.code, row.rgb);
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // the bus's errors
+  EXPECT_EQ(done, std::vector<Answer>{row.color});
+}
+
+INSTANTIATE_TEST_SUITE_P(Portal, PortalAnswerTest, ::testing::ValuesIn(kAnswers));
+
+}  // namespace
