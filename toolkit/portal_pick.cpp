@@ -71,12 +71,6 @@ void PortalPick::Start(Done done) {
   if (version_) Ask();
 }
 
-void PortalPick::Cancel() {
-  done_ = nullptr;
-  waiting_for_version_ = false;
-  Listen(QString());
-}
-
 void PortalPick::VersionKnown(uint32_t version) {
   version_ = version;
   if (std::exchange(waiting_for_version_, false)) Ask();

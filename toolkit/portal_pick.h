@@ -28,10 +28,8 @@ class PortalPick : public QObject {
   // need not wait for it.
   void AskVersion();
   // Asks for a colour once the version is known. done runs once, with the answer, and at once
-  // where the portal is known to have no picker.
+  // where the portal is known to have no picker. A new Start forgets the pick before it.
   void Start(Done done);
-  // Forgets the pending pick: done will not run for it.
-  void Cancel();
 
  protected:
   // Where the answers from the bus arrive; a test can give them itself.

@@ -77,6 +77,7 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
   if (portal_) {
     // The portal's answer completes the pick as a press would, and GetPixel then gives it.
     // Raised from the event loop: an answer known at once must not overtake the arming.
+    picked_.reset();
     portal_->Start([this, form, client](std::optional<int32_t> color) {
       picked_ = color;
       QTimer::singleShot(0, client, [form] { form->MouseDown.Raise(MouseButton::Left, 0, 0, 0); });
@@ -96,8 +97,6 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
 }
 
 int32_t QtMlmouse::ReleaseCapture() {
-  if (portal_) portal_->Cancel();
-  picked_.reset();
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   if (cursor_overridden_) QGuiApplication::restoreOverrideCursor();
   cursor_overridden_ = false;

@@ -30,7 +30,7 @@ class QtMlmouse : public Mlmouse {
  private:
   bool cursor_overridden_ = false;
   std::unique_ptr<PortalPick> portal_;  // in a Wayland session only
-  std::optional<int32_t> picked_;       // the portal's answer, until the pick is released
+  std::optional<int32_t> picked_;       // the portal's answer to the latest pick
 };
 
 }  // namespace toolkit

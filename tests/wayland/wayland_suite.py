@@ -110,8 +110,9 @@ class GetThroughPortal(unittest.TestCase):
 
     def test_in_weston_as_x_client_under_xwayland_and_as_wayland_client(self):
         log = WORK / "weston.log"
-        spawn(["weston", "--backend=x11-backend.so", "--use-pixman", "--xwayland", "--idle-time=0",
-               "--shell=kiosk-shell.so", "--socket=wayland-kolwe", "--log=%s" % log])
+        self.addCleanup(spawn(["weston", "--backend=x11-backend.so", "--use-pixman", "--xwayland",
+                               "--idle-time=0", "--shell=kiosk-shell.so", "--socket=wayland-kolwe",
+                               "--log=%s" % log]).kill)
         xwayland = poll(lambda: re.search(r"xserver listening on display (:\d+)", log.read_text() if log.exists() else ""))
         self.assertTrue(xwayland, "weston did not start XWayland")
         env = dict(WAYLAND_DISPLAY="wayland-kolwe", DISPLAY=xwayland[1], XDG_SESSION_TYPE="wayland")
