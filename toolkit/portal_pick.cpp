@@ -79,19 +79,14 @@ void PortalPick::VersionKnown(uint32_t version) {
 void PortalPick::Ask() {
   if (*version_ < kFirstPickerVersion) return Finish(std::nullopt);
   // The answer comes as a signal on a request object named after our token: listen to it
-  // before asking, so that no answer can come first.
+  // before asking, so that no answer can come first. The call's own reply matters only when
+  // it is an error.
   const QString token = QStringLiteral("kolwe%1").arg(++requests_);
-  Listen(RequestPath(token));
-  AskPickColor(token);
-}
-
-void PortalPick::AskPickColor(const QString& token) {
+  const QString request = RequestPath(token);
+  Listen(request);
   QDBusMessage call =
       QDBusMessage::createMethodCall(kService, kObject, kScreenshot, QStringLiteral("PickColor"));
   call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
-  // Every portal with a picker names the request after our token, so the reply matters
-  // only when it is an error.
-  const QString request = listening_;
   OnReply(this, bus_.asyncCall(call), [this, request](const QDBusPendingCall& reply) {
     if (reply.isError() && listening_ == request) Answered(kFailed, std::nullopt);
   });

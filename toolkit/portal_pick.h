@@ -43,7 +43,6 @@ class PortalPick : public QObject {
   QString RequestPath(const QString& token) const;
   void Listen(const QString& path);
   void Ask();
-  void AskPickColor(const QString& token);
   void Finish(std::optional<int32_t> color);
 
   QDBusConnection bus_;

@@ -31,7 +31,8 @@ bool WaylandDisplayUsable() {
   if (path.size() >= sizeof(address.sun_path)) return false;
   std::memcpy(address.sun_path, path.c_str(), path.size());
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  const bool reached = fd >= 0 && connect(fd, (sockaddr*)&address, sizeof(address)) == 0;
+  const bool reached =
+      fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
   if (fd >= 0) close(fd);
   return reached;
 }
