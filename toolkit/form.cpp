@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "toolkit/accessibility.h"
 #include "toolkit/qt_text.h"
 
 namespace toolkit {
@@ -39,6 +40,7 @@ class ClientArea : public QWidget {
 }  // namespace
 
 Form::Form() : window_(std::make_unique<QMainWindow>()) {
+  InstallAccessibility();
   client_ = new ClientArea(*this, window_.get());
   window_->setCentralWidget(client_);
   window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
