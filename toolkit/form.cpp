@@ -10,6 +10,7 @@
 
 #include "toolkit/accessibility.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/window_hints.h"
 
 namespace toolkit {
 namespace {
@@ -75,6 +76,8 @@ void Form::SetTabOrder(const std::vector<QWidget*>& widgets) {
 
 void Form::Show() {
   Load.Raise();
+  window_->winId();  // the native window, so that its hints are in place before it maps
+  KeepFixedSize(window_.get());
   window_->show();
   window_->activateWindow();
   QWidget* first = client_->nextInFocusChain();
