@@ -33,7 +33,7 @@ QString UiFontFamily() {
   for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
     if (family.contains(u"Gothic") || family.contains(u"Sans")) return family;
   }
-  return QString();
+  return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
 // The decimal fields were laid out for half-width digits at 9 points: "255" must take no

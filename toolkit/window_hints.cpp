@@ -64,8 +64,8 @@ struct MotifHints {
 
 void ForbidResize(QWidget* window) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11) return;  // other platforms take the fixed size from the size hints alone
-  xcb_connection_t* connection = x11->connection();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  if (!connection) return;  // other platforms take the fixed size from the size hints alone
   static const char kName[] = "_MOTIF_WM_HINTS";
   xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
       connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
