@@ -253,6 +253,17 @@ class KolweOnX11(unittest.TestCase):
                 self.assertEqual(geometry(self.wid)[2:], size, (manager, request[0]))
             stop(self.proc)
 
+    def test_command_line_answers_without_a_window(self):
+        no_display = {k: v for k, v in os.environ.items()
+                      if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        for args, env, status, output in (
+                (["--version"], None, 0, "kolwe 1.10\n"), (["-h"], None, 0, "Usage: kolwe [options]\n"),
+                (["--colour"], None, 2, "kolwe: Unknown option 'colour'. (try kolwe --help)\n"),
+                ([], no_display, 1, "kolwe: cannot open display\n")):
+            run = subprocess.run([KOLWE] + args, env=env, capture_output=True, text=True, timeout=10)
+            shown = run.stderr or run.stdout.splitlines(keepends=True)[0]  # errors: one line
+            self.assertEqual((run.returncode, shown, windows(TITLE)), (status, output, []), args)
+
 if __name__ == "__main__":
     # SIGTERM raises KeyboardInterrupt, which unittest lets through: the run stops at once.
     signal.signal(signal.SIGTERM, signal.default_int_handler)
