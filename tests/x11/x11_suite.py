@@ -241,6 +241,9 @@ class KolweOnX11(unittest.TestCase):
                 self.replace_window_manager(manager)
                 self.addCleanup(self.replace_window_manager, "openbox")
             self.launch()
+            press(self.at(CHECK_BOX))  # changing a window flag makes Qt rewrite the hints
+            above = lambda: b"ABOVE" in x("xprop", "-id", str(self.wid), "_NET_WM_STATE")
+            self.assertTrue(poll(above), manager)
             hints = x("xprop", "-id", str(self.wid), "_MOTIF_WM_HINTS").split(b"=")[1]
             functions, decorations = [int(v, 16) for v in hints.split(b",")[1:3]]
             self.assertEqual((functions & 18, decorations & 68), (0, 0), manager)
