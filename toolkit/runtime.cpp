@@ -39,7 +39,7 @@ QString UiFontFamily() {
 // The decimal fields were laid out for half-width digits at 9 points: "255" must take no
 // more than one and a half ems of that size, or a family with wider digits gets smaller.
 QFont FittingUiFont() {
-  QFont font(UiFontFamily(), 0);
+  QFont font(UiFontFamily());
   font.setPointSizeF(kDefaultFontPoints);
   font.setStyleHint(QFont::SansSerif);
   const double room = 1.5 * QFontInfo(font).pixelSize();
