@@ -1,6 +1,7 @@
 #include "app/frmkolwe.h"
 
 #include "app/kolwe.xpm"
+#include "toolkit/accessibility.h"
 
 using toolkit::Label;
 using toolkit::LineShape;
@@ -74,7 +75,26 @@ Frmkolwe::Frmkolwe(FormServices services)
   Form.SetTabOrder({TxtR.Widget(), HSclRed.Widget(), TxtG.Widget(), HSclGreen.Widget(),
                     TxtB.Widget(), HSclBlue.Widget(), Txt16.Widget(), CmdClip.Widget(),
                     CmdClear1.Widget(), CmdGet.Widget(), ChkTop.Widget()});
+  NameForScreenReaders();
   WireEvents();
+}
+
+// A screen reader names each field and bar by its channel, linked to the visible letter or
+// text beside it; the swatch describes its own colour.
+void Frmkolwe::NameForScreenReaders() {
+  const struct {
+    QWidget* control;
+    Text name;
+    const Label& label;
+  } kNamed[] = {{TxtR.Widget(), u"赤", Label1},      {HSclRed.Widget(), u"赤", Label1},
+                {TxtG.Widget(), u"緑", Label2},      {HSclGreen.Widget(), u"緑", Label2},
+                {TxtB.Widget(), u"青", Label3},      {HSclBlue.Widget(), u"青", Label3},
+                {Txt16.Widget(), u"16進数", Label16}};
+  for (const auto& named : kNamed) {
+    toolkit::SetAccessibleName(named.control, named.name);
+    toolkit::SetLabelFor(named.label, named.control);
+  }
+  toolkit::SetAccessibleName(LblColor.Widget(), u"色見本");
 }
 
 void Frmkolwe::Start() { Form.Show(); }

@@ -93,6 +93,8 @@ class Frmkolwe {
   Channel Green();
   Channel Blue();
 
+  void NameForScreenReaders();
+
   // A text box's five events: Change, GotFocus, KeyPress, MouseDown, MouseUp.
   struct FieldHandlers {
     void (Frmkolwe::*change)();

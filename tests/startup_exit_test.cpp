@@ -1,4 +1,5 @@
 // The window as it opens, the exit question, the tab order and the layout's scaling.
+#include <QLineEdit>
 #include <QMenuBar>
 
 #include "tests/support/form_fixture.h"
@@ -61,6 +62,18 @@ TEST_F(StartupTest, ClosingTheWindowAsksNothing) {
   form().Form.Window()->close();
   EXPECT_EQ(message_box.shown, 0);
   EXPECT_FALSE(form().Form.Window()->isVisible());
+}
+
+// Also run with Latin fonts only: whichever font the program found, "255" shows whole, so
+// showing its end scrolls nothing.
+TEST_F(StartupTest, AFullChannelFitsItsField) {
+  Type(form().TxtR, "255");
+  auto* edit = static_cast<QLineEdit*>(form().TxtR.Widget());
+  edit->clearFocus();
+  edit->setCursorPosition(0);
+  const QImage start = edit->grab().toImage();
+  edit->setCursorPosition(3);
+  EXPECT_EQ(edit->grab().toImage(), start);
 }
 
 TEST_F(StartupTest, TabVisitsTheControlsInOrderBothWays) {

@@ -8,7 +8,9 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "toolkit/accessibility.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/window_hints.h"
 
 namespace toolkit {
 namespace {
@@ -39,6 +41,7 @@ class ClientArea : public QWidget {
 }  // namespace
 
 Form::Form() : window_(std::make_unique<QMainWindow>()) {
+  InstallAccessibility();
   client_ = new ClientArea(*this, window_.get());
   window_->setCentralWidget(client_);
   window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -73,6 +76,8 @@ void Form::SetTabOrder(const std::vector<QWidget*>& widgets) {
 
 void Form::Show() {
   Load.Raise();
+  window_->winId();  // the native window, so that its hints are in place before it maps
+  KeepFixedSize(window_.get());
   window_->show();
   window_->activateWindow();
   QWidget* first = client_->nextInFocusChain();

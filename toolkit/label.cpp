@@ -18,7 +18,9 @@ constexpr QRgb kSwatchBorder = 0x808080;
 
 Label::Label(Form& form, TwipRect rect, Style style, const Text& caption, int32_t fore_color,
              int32_t back_color)
-    : label_(new QLabel(ToQString(caption), form.Client())), back_color_(back_color) {
+    : label_(new QLabel(ToQString(caption), form.Client())),
+      style_(style),
+      back_color_(back_color) {
   label_->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette palette = label_->palette();
   palette.setColor(QPalette::WindowText, ToQColor(fore_color));
@@ -34,6 +36,7 @@ Label::Label(Form& form, TwipRect rect, Style style, const Text& caption, int32_
   }
   label_->setPalette(palette);
   label_->setGeometry(geometry);
+  if (style_ == Style::Swatch) DescribeColour();
 }
 
 int32_t Label::BackColor() const { return back_color_; }
@@ -44,6 +47,12 @@ void Label::SetBackColor(int32_t color) {
   QPalette palette = label_->palette();
   palette.setColor(QPalette::Window, ToQColor(color));
   label_->setPalette(palette);
+  if (style_ == Style::Swatch) DescribeColour();
+}
+
+// A screen reader reads the swatch's colour as its hexadecimal text, red first.
+void Label::DescribeColour() {
+  label_->setAccessibleDescription(ToQColor(back_color_).name().mid(1).toUpper());
 }
 
 QWidget* Label::Widget() const { return label_; }

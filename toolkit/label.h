@@ -30,7 +30,10 @@ class Label {
   QWidget* Widget() const;
 
  private:
+  void DescribeColour();
+
   QLabel* label_;
+  Style style_;
   int32_t back_color_;
 };
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "toolkit/accessibility.h"
 #include "toolkit/form.h"
 #include "toolkit/qt_color.h"
 #include "toolkit/units.h"
@@ -45,6 +46,8 @@ LineShape::LineShape(Form& form, TwipLine line, int pen_width, int32_t color)
     : widget_(new LineWidget(form.Client(),
                              QLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1),
                                    TwipsToPixels(line.x2), TwipsToPixels(line.y2)),
-                             pen_width, color)) {}
+                             pen_width, color)) {
+  HideFromAccessibility(widget_);
+}
 
 }  // namespace toolkit

@@ -12,6 +12,7 @@
 #include "toolkit/native_screen.h"
 #include "toolkit/portal_pick.h"
 #include "toolkit/session.h"
+#include "toolkit/window_hints.h"
 
 namespace toolkit {
 namespace {
@@ -118,6 +119,7 @@ int32_t QtMlmouse::SetWindowPos(int32_t hwnd, int32_t insert_after, int32_t, int
   if (!window) return 0;
   // The flag on the existing native window: QWidget::setWindowFlag would recreate it.
   window->setFlag(Qt::WindowStaysOnTopHint, insert_after == kHwndTopmost);
+  ForbidResize(top);  // setting a flag rewrote the window-manager hints
   if ((flags & kSwpShowWindow) && !top->isVisible()) top->show();
   return 1;
 }

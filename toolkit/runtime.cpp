@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -12,8 +15,43 @@
 namespace toolkit {
 
 namespace {
-constexpr int kDefaultFontPoints = 9;
+
+constexpr double kDefaultFontPoints = 9;
+constexpr double kSmallestFontPoints = 6;
+constexpr double kFontStepPoints = 0.5;
+
+// IPAGothic first, then the other Japanese Gothic fonts Debian ships.
+constexpr const char* kJapaneseGothics[] = {"IPAGothic",        "IPAexGothic", "VL Gothic",
+                                            "Noto Sans CJK JP", "TakaoGothic", "IPAPGothic"};
+
+// The first installed Japanese Gothic, else any installed Japanese sans-serif family, else
+// the platform's sans serif (the Japanese texts then lack glyphs, the Latin ones still show).
+QString UiFontFamily() {
+  const QStringList installed = QFontDatabase::families();
+  for (const char* family : kJapaneseGothics) {
+    if (installed.contains(QLatin1String(family))) return QLatin1String(family);
+  }
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+    if (family.contains(u"Gothic") || family.contains(u"Sans")) return family;
+  }
+  return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
+
+// The decimal fields were laid out for half-width digits at 9 points: "255" must take no
+// more than one and a half ems of that size, or a family with wider digits gets smaller.
+QFont FittingUiFont() {
+  QFont font(UiFontFamily());
+  font.setPointSizeF(kDefaultFontPoints);
+  font.setStyleHint(QFont::SansSerif);
+  const double room = 1.5 * QFontInfo(font).pixelSize();
+  while (QFontMetricsF(font).horizontalAdvance(QStringLiteral("255")) > room &&
+         font.pointSizeF() > kSmallestFontPoints) {
+    font.setPointSizeF(font.pointSizeF() - kFontStepPoints);
+  }
+  return font;
+}
+
+}  // namespace
 
 void InstallRuntimeLook() {
   static QTranslator* translator = nullptr;
@@ -24,9 +62,7 @@ void InstallRuntimeLook() {
       QCoreApplication::installTranslator(translator);
     }
   }
-  QFont font(QStringLiteral("IPAGothic"), kDefaultFontPoints);
-  font.setStyleHint(QFont::SansSerif);
-  QApplication::setFont(font);
+  QApplication::setFont(FittingUiFont());
 }
 
 struct Runtime::Parts {

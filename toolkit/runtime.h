@@ -10,7 +10,8 @@
 namespace toolkit {
 
 // The runtime's own texts (message box buttons, context menus) are Japanese whatever the
-// system's language; the default font is a Japanese UI font at 9 points.
+// system's language; the default font is a Japanese Gothic at 9 points, or smaller where
+// its digits would not fit the decimal fields.
 void InstallRuntimeLook();
 
 class Runtime {

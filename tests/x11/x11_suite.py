@@ -227,6 +227,46 @@ class KolweOnX11(unittest.TestCase):
             order = [int(w, 16) for w in re.findall(r"0x[0-9a-f]+", stacking)]
             self.assertEqual(order.index(self.wid) > order.index(other), checked)
 
+    def replace_window_manager(self, command):
+        before = x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
+        spawn([command, "--replace"])
+        changed = lambda: x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK") not in (before, b"")
+        self.assertTrue(poll(changed, 20), command + " did not take over")
+
+    def test_fixed_size_under_openbox_and_icewm(self):
+        """Neither hint offers resize or maximise (Motif bits 2, 16 and 4, 64), and a window
+        manager that maximises or resizes on another client's request gets undone."""
+        for manager in ("openbox", "icewm"):
+            if manager != "openbox":
+                self.replace_window_manager(manager)
+                self.addCleanup(self.replace_window_manager, "openbox")
+            self.launch()
+            press(self.at(CHECK_BOX))  # changing a window flag makes Qt rewrite the hints
+            above = lambda: b"ABOVE" in x("xprop", "-id", str(self.wid), "_NET_WM_STATE")
+            self.assertTrue(poll(above), manager)
+            hints = x("xprop", "-id", str(self.wid), "_MOTIF_WM_HINTS").split(b"=")[1]
+            functions, decorations = [int(v, 16) for v in hints.split(b",")[1:3]]
+            self.assertEqual((functions & 18, decorations & 68), (0, 0), manager)
+            size = geometry(self.wid)[2:]
+            for request in (["wmctrl", "-i", "-r", str(self.wid), "-b", "add,maximized_vert"],
+                            ["xdotool", "windowsize", str(self.wid), "500", "400"]):
+                x(*request)
+                poll(lambda: geometry(self.wid)[2:] != size, timeout=1)  # if the manager obeys
+                poll(lambda: geometry(self.wid)[2:] == size)
+                self.assertEqual(geometry(self.wid)[2:], size, (manager, request[0]))
+            stop(self.proc)
+
+    def test_command_line_answers_without_a_window(self):
+        no_display = {k: v for k, v in os.environ.items()
+                      if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        for args, env, status, output in (
+                (["--version"], None, 0, "kolwe 1.10\n"), (["-h"], None, 0, "Usage: kolwe [options]\n"),
+                (["--colour"], None, 2, "kolwe: Unknown option 'colour'. (try kolwe --help)\n"),
+                ([], no_display, 1, "kolwe: cannot open display\n")):
+            run = subprocess.run([KOLWE] + args, env=env, capture_output=True, text=True, timeout=10)
+            shown = run.stderr or run.stdout.splitlines(keepends=True)[0]  # errors: one line
+            self.assertEqual((run.returncode, shown, windows(TITLE)), (status, output, []), args)
+
 if __name__ == "__main__":
     # SIGTERM raises KeyboardInterrupt, which unittest lets through: the run stops at once.
     signal.signal(signal.SIGTERM, signal.default_int_handler)

@@ -1,0 +1,71 @@
+#!/usr/bin/python3
+"""kolwe as a screen reader meets it: a real AT-SPI client reads the running program on its own
+Xvfb. Run on a private session bus: dbus-run-session -- accessibility_suite.py KOLWE"""
+import os, subprocess, sys, time, unittest
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi
+
+KOLWE = os.path.abspath(sys.argv.pop(1))
+# The client area's objects in order: role, name, the label it is labelled by. No line is listed.
+TREE = [("label", "R", None), ("label", "色見本", None), ("label", "B", None),
+        ("label", "G", None), ("label", "16進数", None),
+        ("text", "赤", "R"), ("scroll bar", "赤", "R"), ("text", "緑", "G"), ("scroll bar", "緑", "G"),
+        ("text", "青", "B"), ("scroll bar", "青", "B"), ("text", "16進数", "16進数"),
+        ("push button", "copy", None), ("push button", "clear", None),
+        ("push button", "get", None), ("check box", "常に最前面に表示する", None)]
+
+def poll(probe, timeout=10.0):
+    deadline = time.monotonic() + timeout
+    while not (result := probe()) and time.monotonic() < deadline:
+        time.sleep(0.05)
+    return result
+
+def children(node):
+    return [node.get_child_at_index(i) for i in range(node.get_child_count())]
+
+def labelled_by(node):
+    return next((r.get_target(0).get_name() for r in node.get_relation_set()
+                 if r.get_relation_type() == Atspi.RelationType.LABELLED_BY), None)
+
+class ScreenReaderView(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        read_end, write_end = os.pipe()
+        cls.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"],
+                                    pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            os.environ["DISPLAY"] = ":" + pipe.readline().strip()
+        cls.kolwe = subprocess.Popen([KOLWE], env=dict(
+            os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
+        find = lambda: [a for a in children(Atspi.get_desktop(0)) if a.get_name() == "kolwe"]
+        app = poll(lambda: [c for a in find() for c in children(a)])
+        cls.client = children(app[0])[0]
+
+    @classmethod
+    def tearDownClass(cls):
+        for proc in (cls.kolwe, cls.xvfb):
+            proc.terminate(), proc.wait()
+
+    def objects(self):
+        return children(self.client)
+
+    def test_names_roles_and_labels(self):
+        seen = [(o.get_role_name(), o.get_name(), labelled_by(o)) for o in self.objects()]
+        self.assertEqual(seen, TREE)
+
+    def test_fields_and_swatch_description_follow_typed_colours(self):
+        by_name = {o.get_role_name() + o.get_name(): o for o in self.objects()}
+        fields = [by_name["text" + name] for name in ("赤", "緑", "青", "16進数")]
+        for field, keys, texts in ((fields[0], "200", ["200", "0", "0", "C80000"]),
+                                   (fields[3], "1E90C8", ["30", "144", "200", "1E90C8"])):
+            field.grab_focus()
+            subprocess.run(["xdotool", "key", "ctrl+a", "type", keys], check=True)
+            state = lambda: ([Atspi.Text.get_text(f, 0, -1) for f in fields],
+                             by_name["label色見本"].get_description())
+            poll(lambda: state() == (texts, texts[3]))
+            self.assertEqual(state(), (texts, texts[3]))
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
