@@ -5,9 +5,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#ifdef KOLWE_HAS_XCB
-#include <xcb/xcb.h>
-#endif
+#include "toolkit/session.h"
 
 namespace toolkit {
 namespace {
@@ -15,20 +13,9 @@ namespace {
 constexpr int kNoDisplay = 1;
 constexpr int kUsageError = 2;
 
-bool XDisplayOpens() {
-#ifdef KOLWE_HAS_XCB
-  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-  const bool opens = !xcb_connection_has_error(connection);
-  xcb_disconnect(connection);
-  return opens;
-#else
-  return !qEnvironmentVariableIsEmpty("DISPLAY");
-#endif
-}
-
 bool PlatformHasDisplay(const QString& platform) {
-  if (platform == u"xcb") return XDisplayOpens();
-  if (platform == u"wayland") return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+  if (platform == u"xcb") return XDisplayUsable();
+  if (platform == u"wayland") return WaylandDisplayUsable();
   return !platform.isEmpty();  // offscreen, vnc and the like need no desktop display
 }
 

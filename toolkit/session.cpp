@@ -21,6 +21,8 @@ std::string Env(const char* name) {
   return value ? value : "";
 }
 
+}  // namespace
+
 // A compositor answers on the Wayland display's socket.
 bool WaylandDisplayUsable() {
   std::string path = Env("WAYLAND_DISPLAY");
@@ -47,8 +49,6 @@ bool XDisplayUsable() {
   return !Env("DISPLAY").empty();
 #endif
 }
-
-}  // namespace
 
 void ChoosePlatform() {
   if (Env("QT_QPA_PLATFORM").empty() && WaylandDisplayUsable() && XDisplayUsable()) {

@@ -9,6 +9,10 @@ namespace toolkit {
 // manager honours the window's opening position and its always-on-top state.
 void ChoosePlatform();
 
+// Whether a display server answers: the X display of DISPLAY, the compositor of WAYLAND_DISPLAY.
+bool XDisplayUsable();
+bool WaylandDisplayUsable();
+
 // True in a Wayland session, also for an X client under XWayland.
 bool WaylandSession();
 
