@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "toolkit/form.h"
+#include "toolkit/qt_caption_fit.h"
 #include "toolkit/qt_color.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/qt_units.h"
@@ -21,19 +22,16 @@ Label::Label(Form& form, TwipRect rect, Style style, const Text& caption, int32_
     : label_(new QLabel(ToQString(caption), form.Client())), back_color_(back_color) {
   label_->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette palette = label_->palette();
-  palette.setColor(QPalette::WindowText, ToQColor(fore_color));
-  palette.setColor(QPalette::Window, ToQColor(back_color));
-  QRect geometry = ToPixels(rect);
+  if (fore_color != kDefaultColor) palette.setColor(QPalette::WindowText, ToQColor(fore_color));
+  if (back_color != kDefaultColor) palette.setColor(QPalette::Window, ToQColor(back_color));
   if (style == Style::Swatch) {
     palette.setColor(QPalette::WindowText, QColor(kSwatchBorder));
     label_->setAutoFillBackground(true);
     label_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  } else {
-    const QSize fit = label_->sizeHint();
-    geometry.setSize(geometry.size().expandedTo(fit));
   }
   label_->setPalette(palette);
-  label_->setGeometry(geometry);
+  label_->setGeometry(ToPixels(rect));
+  if (style == Style::Caption) FitCaption(label_);
 }
 
 int32_t Label::BackColor() const { return back_color_; }

@@ -2,6 +2,8 @@
 
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -23,8 +25,22 @@ class ChannelScrollBar : public QScrollBar {
             [this](int action) { StopRepeatAtPointer(action); });
   }
 
+  // True from a press on the bar to its release: a click, a held press and the end of a drag.
+  bool mouse_held = false;
+
  protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    mouse_held = true;
+    QScrollBar::mousePressEvent(event);
+  }
+
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QScrollBar::mouseReleaseEvent(event);
+    mouse_held = false;
+  }
+
   void keyPressEvent(QKeyEvent* event) override {
+    const QScopedValueRollback<bool> by_key(mouse_held, false);
     // As on Windows: Right, Down, Page Down and End go up, whatever the direction of the bar.
     static constexpr std::pair<int, SliderAction> kKeySteps[] = {
         {Qt::Key_Left, SliderSingleStepSub},  {Qt::Key_Up, SliderSingleStepSub},
@@ -87,7 +103,9 @@ void ScrollBar::SetValue(int16_t value) {
 
 int16_t ScrollBar::Min() const { return static_cast<int16_t>(bar_->minimum()); }
 int16_t ScrollBar::Max() const { return static_cast<int16_t>(bar_->maximum()); }
-int32_t ScrollBar::Left() const { return bar_->x(); }
+bool ScrollBar::MouseCaused() const { return bar_->mouse_held; }
+
+int32_t ScrollBar::Left() const { return DeviceRect(bar_).left(); }
 
 QWidget* ScrollBar::Widget() const { return bar_; }
 
