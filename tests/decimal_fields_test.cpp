@@ -1,108 +1,68 @@
 // The decimal fields TxtR, TxtG and TxtB: what typing and pasting do to the field itself and,
 // through it, to the bars, the hex text, the swatch and "copy".
-#include <QTest>
-
 #include "tests/support/form_fixture.h"
 
 namespace {
 
-class DecimalFieldsTest : public FormTest {
- protected:
-  void ExpectAllSelected(toolkit::TextBox& field) {
-    EXPECT_EQ(field.SelStart(), 0);
-    EXPECT_EQ(field.SelLength(), static_cast<int32_t>(field.Text().size()));
+using DecimalFieldsTest = FormTest;
+
+// Each row starts from a new window, where the red field holds a selected "0" and the hex field
+// has not changed yet. A typed digit replaces a selection, so "R+69" after a refused "6" shows
+// that the restored text was selected.
+TEST_F(DecimalFieldsTest, TypedAndPastedTextIsTidiedCheckedAndCarriedToEveryView) {
+  const QString refused = QStringLiteral("R+aZ-+._１٣あ\x01\x7f");
+  const std::pair<QString, Views> rows[] = {
+      {"R+\b G=77 B=5", {"", "77", "5", "000000", 0, 77, 5, 0, true}},  // red empty: no refresh
+      {"R+\b G=77 B=5 p112 R+2", InStep(2, 77, 5)},  // the pointer over the track changes nothing
+      {"R+00", InStep(0, 0, 0)},
+      {"R+7", InStep(7, 0, 0)},
+      {"R=12 R@0,0 R+0", InStep(12, 0, 0)},
+      {"R=25 R+69", InStep(9, 0, 0)},
+      {"H=123 R=5 R+\b", {"", "", "", "123", 5, 0, 0, 0, false}},
+      {"R=123 R+4", InStep(123, 0, 0)},  // a full field: a digit only in place of a selection
+      {"R=123 R@0,0 R+4", InStep(123, 0, 0)},
+      {"R=123 R+\b", InStep(12, 0, 0)},
+      {"R=123 R@1,1 R+5", InStep(153, 0, 0)},
+      {"R=123 R@0,3 R+9", InStep(9, 0, 0)},
+      {"R=99999 R+1\b R@0,5 R+1\b", {"99999", "0", "0", "000000", 0, 0, 0, 0, true}},
+      {"R=12 " + refused + " R@0,2 " + refused, InStep(12, 0, 0)},
+      {"R=25 R=-5 R+9", InStep(9, 0, 0)},  // a paste passes no key filter
+      {"R=25 R=300", InStep(25, 0, 0)},
+      {"R=_12_", InStep(12, 0, 0)},
+      {"R=0123", InStep(123, 0, 0)},
+      {"R=200~", InStep(200, 0, 0)},
+      {"R=+7", InStep(7, 0, 0)},
+      {"R=25 R=1.5", {"1.5", "0", "0", "190000", 25, 0, 0, 25, true}},
+      {"R=25 R=１２", {"１２", "0", "0", "190000", 25, 0, 0, 25, true}},
+      {"R=15 G=16 B=0", InStep(15, 16, 0)},  // two upper-case hex digits per channel
+      {"R=10 G=171 B=5", InStep(10, 171, 5)},
+      {"R=255 G=0 B=16", InStep(255, 0, 16)},
+      {"R=1 G=2 B=200", InStep(1, 2, 200)},
+      {"R=15 G=200 B=201", InStep(15, 200, 201)},
+      {"R=200 G=201 B=15", InStep(200, 201, 15)},
+      {"R=200 G=2 B=3", InStep(200, 2, 3)}};
+  for (const auto& [script, shown] : rows) {
+    SetUp();
+    Do(script.toStdString());
+    EXPECT_EQ(Shown(), shown) << script.toStdString();
   }
-};
-
-// At start-up TxtR has the focus and the hex field has not changed yet: Backspace empties TxtR.
-TEST_F(DecimalFieldsTest, WhileAFieldIsEmptyTheOthersMoveOnlyTheirBarsUntilOneDigitFillsIt) {
-  Key(form().TxtR.Widget(), Qt::Key_Backspace);
-  PasteOver(form().TxtG, "77");
-  PasteOver(form().TxtB, "5");
-  EXPECT_EQ(Shown(), (Views{"", "77", "5", "000000", 0, 77, 5, 0, true}));
-  form().TxtR.Widget()->setFocus(Qt::TabFocusReason);
-  PointerAt(112);  // over the track: the bar must take the typed value, not the pointer
-  const std::vector<std::string>& trace = TraceHandlers();
-  Type(form().TxtR, "2");
-  EXPECT_EQ(trace,
-            (std::vector<std::string>{"Frmkolwe_TxtR_KeyPress@0", "Frmkolwe_TxtR_Change@0",
-                                      "Frmkolwe_HSclRed_Change@1", "Frmkolwe_Txt16_Change@1"}));
-  EXPECT_EQ(Shown(), InStep(2, 77, 5));
+  Do("R=5 R+\b");  // refilled while the hex text is complete, with the "0" selected
+  EXPECT_EQ(std::pair(form().TxtR.SelStart(), form().TxtR.SelLength()), std::pair(0, 1));
 }
 
-TEST_F(DecimalFieldsTest, LeadingZerosAreDroppedAndAValueAbove255GivesTheLastTextBackSelected) {
-  Type(form().TxtR, "00");  // over the "0" selected at start-up
-  EXPECT_EQ(Shown(), InStep(0, 0, 0));
-  Type(form().TxtR, "7");
-  EXPECT_EQ(Shown(), InStep(7, 0, 0));
-  PasteOver(form().TxtR, "12");
-  Key(form().TxtR.Widget(), Qt::Key_Home);
-  Type(form().TxtR, "0");
-  EXPECT_EQ(Shown(), InStep(12, 0, 0));
-  EXPECT_EQ(form().TxtR.SelStart(), 1);
-  PasteOver(form().TxtR, "25");
-  Type(form().TxtR, "6");
-  EXPECT_EQ(Shown(), InStep(25, 0, 0));
-  ExpectAllSelected(form().TxtR);
-}
-
-TEST_F(DecimalFieldsTest, AnEmptiedFieldIsRefilledWithASelectedZeroOnlyWhileTheHexTextIsComplete) {
-  Type(form().TxtR, "5");
-  Key(form().TxtR.Widget(), Qt::Key_Backspace);
-  EXPECT_EQ(Shown(), InStep(0, 0, 0));
-  ExpectAllSelected(form().TxtR);
-  PasteOver(form().Txt16, "123");
-  PasteOver(form().TxtR, "5");
-  Key(form().TxtR.Widget(), Qt::Key_Backspace);
-  EXPECT_EQ(Shown(), (Views{"", "", "", "123", 5, 0, 0, 0, false}));
-}
-
-// Each row pastes its text, puts the caret at start and selects length characters from it, then
-// types its keys ("\b" stands for Backspace). A full field holds three digits, or more if pasted.
-TEST_F(DecimalFieldsTest, AFullFieldTakesADigitOnlyInPlaceOfASelectionAndNothingTakesOtherChars) {
-  const QString refused = QStringLiteral("aZ-+. １٣あ\x01\x7f");
-  const std::tuple<QString, int, int, QString, std::string> rows[] = {
-      {"123", 3, 0, "4", "123"},       {"123", 0, 0, "4", "123"},   {"123", 3, 0, "\b", "12"},
-      {"123", 1, 1, "5", "153"},       {"123", 0, 3, "9", "9"},     {"99999", 5, 0, "1\b", "99999"},
-      {"99999", 0, 5, "1\b", "99999"}, {"12", 2, 0, refused, "12"}, {"12", 0, 2, refused, "12"}};
-  for (const auto& [pasted, start, length, keys, after] : rows) {
-    PasteOver(form().TxtR, pasted);
-    SelectChars(form().TxtR, start, length);
-    for (const QChar c : keys) {
-      if (c == '\b') Key(form().TxtR.Widget(), Qt::Key_Backspace);
-      if (c != '\b') TypeChars(form().TxtR, c);
-    }
-    EXPECT_EQ(Utf8(form().TxtR.Text()), after) << pasted.toStdString() << " from " << start;
-  }
-}
-
+// Tab selects the whole text; a click leaves the caret where it landed and selects nothing,
+// and coming back by Tab after a click selects again.
 TEST_F(DecimalFieldsTest, TabSelectsTheWholeTextAndAClickSelectsNothing) {
   for (toolkit::TextBox* field : {&form().TxtR, &form().TxtG, &form().TxtB}) {
-    PasteOver(*field, "123");
-    Tab(Qt::ShiftModifier);
-    Tab();
-    ASSERT_EQ(Focused(), field->Widget());
-    ExpectAllSelected(*field);
-    form().Txt16.Widget()->setFocus(Qt::OtherFocusReason);
-    Click(field->Widget());
-    EXPECT_EQ(field->SelLength(), 0);
-  }
-}
-
-// A paste passes no key filter: a number outside 0..255 gives the last text back, blanks
-// around a number are dropped, and any other text stays while the colour stays the last one.
-TEST_F(DecimalFieldsTest, PastedTextIsReadAsANumberOrLeftAloneWithoutTouchingTheColour) {
-  const std::pair<QString, std::string> rows[] = {
-      {"-5", "25"},   {"300", "25"},    {" 12 ", "12"},    {"1.5", "1.5"},
-      {"1e2", "1e2"}, {"１２", "１２"}, {"99999", "99999"}};
-  for (const auto& [pasted, left] : rows) {
-    PasteOver(form().TxtR, "25");
-    PasteOver(form().TxtR, pasted);
-    Views expected = InStep(left == "12" ? 12 : 25, 0, 0);
-    expected.red = left;
-    EXPECT_EQ(Shown(), expected) << pasted.toStdString();
-    EXPECT_EQ(form().TextBusy, 0);
-    if (left == "25") ExpectAllSelected(form().TxtR);
+    Paste(*field, "123", true);
+    for (int twice = 0; twice < 2; ++twice) {
+      Tab(Qt::ShiftModifier);
+      Tab();
+      EXPECT_EQ(std::pair(field->SelStart(), field->SelLength()), std::pair(0, 3));
+      form().Txt16.Widget()->setFocus(Qt::OtherFocusReason);
+      Click(field->Widget());
+      EXPECT_EQ(field->SelLength(), 0);
+    }
   }
 }
 

@@ -21,8 +21,6 @@ class ChannelScrollBar : public QScrollBar {
   explicit ChannelScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     setFocusPolicy(Qt::StrongFocus);
     setTracking(false);
-    connect(this, &QAbstractSlider::actionTriggered, this,
-            [this](int action) { StopRepeatAtPointer(action); });
   }
 
   // True from a press on the bar to its release: a click, a held press and the end of a drag.
@@ -57,14 +55,22 @@ class ChannelScrollBar : public QScrollBar {
     QScrollBar::keyPressEvent(event);
   }
 
+  // A held click on the track repeats page steps; like a Windows bar, it stops once the
+  // thumb has reached the pointer instead of running past it.
+  void timerEvent(QTimerEvent* event) override {
+    const bool paging = repeatAction() == SliderPageStepAdd || repeatAction() == SliderPageStepSub;
+    if (paging && ThumbUnderPointer()) {
+      setRepeatAction(SliderNoAction);
+      return;
+    }
+    QScrollBar::timerEvent(event);
+  }
+
   // The wheel does not move these bars.
   void wheelEvent(QWheelEvent* event) override { event->ignore(); }
 
  private:
-  // A held click on the track repeats page steps; like a Windows bar, it stops once the
-  // thumb has reached the pointer instead of running past it.
-  void StopRepeatAtPointer(int action) {
-    if (action != SliderPageStepAdd && action != SliderPageStepSub) return;
+  bool ThumbUnderPointer() {
     QStyleOptionSlider option;
     initStyleOption(&option);
     option.sliderPosition = value();
@@ -72,10 +78,7 @@ class ChannelScrollBar : public QScrollBar {
     const QRect thumb =
         style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
     const int pointer_x = mapFromGlobal(QCursor::pos()).x();
-    if (pointer_x >= thumb.left() && pointer_x <= thumb.right()) {
-      setSliderPosition(value());
-      setRepeatAction(SliderNoAction);
-    }
+    return pointer_x >= thumb.left() && pointer_x <= thumb.right();
   }
 };
 
