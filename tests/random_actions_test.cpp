@@ -136,12 +136,14 @@ class RandomActionsTest : public FormTest {
       ASSERT_FALSE(expected) << shown;
       return;  // a field empty or not a number shows no colour
     }
-    if (!expected && !kHexColour.match(QString::fromStdString(shown.hex)).hasMatch()) return;
+    std::string& hex = std::get<3>(shown);
+    if (!expected && !kHexColour.match(QString::fromStdString(hex)).hasMatch()) return;
     const Colour want = expected.value_or(colour);
-    const Views wanted = InStep(want[0], want[1], want[2]);
+    Views wanted = InStep(want[0], want[1], want[2]);
     ASSERT_EQ(colour, want) << shown;  // blanks or a sign may stay around a number
-    std::tie(shown.red, shown.green, shown.blue) = std::tie(wanted.red, wanted.green, wanted.blue);
-    shown.hex = QString::fromStdString(shown.hex).toUpper().toStdString();  // lower case as pasted
+    std::tie(std::get<0>(wanted), std::get<1>(wanted), std::get<2>(wanted)) =
+        std::tie(std::get<0>(shown), std::get<1>(shown), std::get<2>(shown));
+    hex = QString::fromStdString(hex).toUpper().toStdString();  // lower case stays as pasted
     ASSERT_EQ(shown, wanted);
   }
 };

@@ -4,50 +4,28 @@
 #include <QScrollBar>
 
 #include "tests/support/form_fixture.h"
-#include "toolkit/units.h"
 
 namespace {
 
 using ScrollBarTest = FormTest;
-enum Trigger { kLeftArrow = 1, kRightArrow = 2 };  // any other trigger is a Qt key
 
-// A step of the focused red bar from 100, by a key or a click on an arrow, with the pointer at
-// x (y at the top edge, off the bars: only x counts). A click with the pointer in the track column
-// makes the bar jump to the pointer; a key always steps. At 120 dpi the column runs 100 to 180.
+// The red bar steps from 100 by a click on an arrow or a key, with the pointer at x. After a
+// click with the pointer in the track column the bar jumps to the pointer; a key always steps.
+// At 120 dpi the column runs from 100 to 180.
 TEST_F(ScrollBarTest, StepsByOneOrToAnEndOrAfterAClickToThePointerInTheColumn) {
-  const int rows[][4] = {
-      {96, kRightArrow, 79, 101},  {96, kRightArrow, 80, 0},         {96, kRightArrow, 81, 4},
-      {96, kRightArrow, 96, 64},   {96, kRightArrow, 128, 191},      {96, kRightArrow, 143, 251},
-      {96, kRightArrow, 144, 255}, {96, kRightArrow, 145, 101},      {120, kRightArrow, 108, 26},
-      {120, kRightArrow, 124, 76}, {96, kLeftArrow, 68, 99},         {96, Qt::Key_Right, 112, 101},
-      {96, Qt::Key_Down, 80, 101}, {96, Qt::Key_PageDown, 144, 101}, {96, Qt::Key_End, 96, 255},
-      {96, Qt::Key_Left, 128, 99}, {96, Qt::Key_Up, 200, 99},        {96, Qt::Key_PageUp, 81, 99},
-      {96, Qt::Key_Home, 143, 0},  {120, Qt::Key_Right, 124, 101}};
-  for (const auto& [dpi, trigger, pointer_x, value] : rows) {
-    toolkit::SetDotsPerInch(dpi);
-    SetUp();
-    toolkit::SetDotsPerInch(toolkit::kDesignDotsPerInch);
-    QWidget* bar = form().HSclRed.Widget();
-    Do("R+100 p" + std::to_string(pointer_x));
-    Tab();
-    if (trigger == kLeftArrow || trigger == kRightArrow) {
-      ClickAt(bar, QPoint(trigger == kLeftArrow ? 5 : bar->width() - 5, 8));
-    } else {
-      Key(bar, trigger);
-    }
-    EXPECT_EQ(Shown(), InStep(value, 0, 0)) << dpi << " dpi, " << trigger << " at " << pointer_x;
-  }
-}
-
-TEST_F(ScrollBarTest, ATrackClickAtX112SetsOnlyThatBarAndItsField) {
-  toolkit::ScrollBar* bars[] = {&form().HSclRed, &form().HSclGreen, &form().HSclBlue};
-  int values[3] = {0, 0, 0};
-  for (int index = 0; index < 3; ++index) {
-    Do("p112");
-    ClickAt(bars[index]->Widget(), QPoint(112 - bars[index]->Widget()->x(), 8));
-    values[index] = 128;
-    EXPECT_EQ(Shown(), InStep(values[0], values[1], values[2])) << "bar " << index;
-  }
+  ExpectRows(
+      {{"R+100 p79 r)", InStep(101, 0, 0)},        {"R+100 p80 r)", InStep(0, 0, 0)},
+       {"R+100 p81 r)", InStep(4, 0, 0)},          {"R+100 p96 r)", InStep(64, 0, 0)},
+       {"R+100 p128 r)", InStep(191, 0, 0)},       {"R+100 p143 r)", InStep(251, 0, 0)},
+       {"R+100 p144 r)", InStep(255, 0, 0)},       {"R+100 p145 r)", InStep(101, 0, 0)},
+       {"R+100 p68 r(", InStep(99, 0, 0)},         {"dpi120 R+100 p108 r)", InStep(26, 0, 0)},
+       {"dpi120 R+100 p124 r)", InStep(76, 0, 0)}, {"dpi120 R+100 p124 r>", InStep(101, 0, 0)},
+       {"R+100 p112 r>", InStep(101, 0, 0)},       {"R+100 p80 rv", InStep(101, 0, 0)},
+       {"R+100 p144 r}", InStep(101, 0, 0)},       {"R+100 p96 r]", InStep(255, 0, 0)},
+       {"R+100 p128 r<", InStep(99, 0, 0)},        {"R+100 p200 r^", InStep(99, 0, 0)},
+       {"R+100 p81 r{", InStep(99, 0, 0)},         {"R+100 p143 r[", InStep(0, 0, 0)},
+       {"p112 r#112", InStep(128, 0, 0)},          {"p112 g#112", InStep(0, 128, 0)},
+       {"p112 b#112", InStep(0, 0, 128)}});
 }
 
 // The bar's repeat timer is fired by hand, as often as a long hold would fire it.
@@ -64,8 +42,7 @@ TEST_F(ScrollBarTest, AHeldTrackClickChangesOnceAndStopsWhereThePointerIs) {
     }
   }
   QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, at);
-  EXPECT_EQ(Raised("Frmkolwe_HSclRed_Change"), 1);
-  EXPECT_EQ(Shown(), InStep(128, 0, 0));
+  EXPECT_EQ(std::pair(Raised("Frmkolwe_HSclRed_Change"), Shown()), std::pair(1, InStep(128, 0, 0)));
 }
 
 TEST_F(ScrollBarTest, AThumbDragChangesOnceAtTheReleaseToThePointersValueInTheColumn) {
@@ -77,8 +54,7 @@ TEST_F(ScrollBarTest, AThumbDragChangesOnceAtTheReleaseToThePointersValueInTheCo
   ASSERT_GT(bar->sliderPosition(), 0) << "the thumb did not follow the drag";
   EXPECT_EQ(Raised("Frmkolwe_HSclRed_Change"), 0);
   QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, dropped);
-  EXPECT_EQ(Raised("Frmkolwe_HSclRed_Change"), 1);
-  EXPECT_EQ(Shown(), InStep(64, 0, 0));
+  EXPECT_EQ(std::pair(Raised("Frmkolwe_HSclRed_Change"), Shown()), std::pair(1, InStep(64, 0, 0)));
 }
 
 }  // namespace

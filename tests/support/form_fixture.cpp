@@ -2,21 +2,21 @@
 
 #include <QClipboard>
 #include <algorithm>
-#include <ostream>
 #include <sstream>
-
-std::ostream& operator<<(std::ostream& out, const Views& v) {
-  return out << "fields \"" << v.red << "\" \"" << v.green << "\" \"" << v.blue << "\" hex \""
-             << v.hex << "\" bars " << v.bar_red << "/" << v.bar_green << "/" << v.bar_blue
-             << " swatch " << v.swatch << " copy " << (v.copy_enabled ? "on" : "off");
-}
 
 std::string Utf8(const Text& text) { return QString::fromStdU16String(text).toStdString(); }
 
 Views InStep(int red, int green, int blue) {
   const std::string hex = QString::asprintf("%02X%02X%02X", red, green, blue).toStdString();
-  const std::string r = std::to_string(red), g = std::to_string(green), b = std::to_string(blue);
-  return {r, g, b, hex, red, green, blue, toolkit::Rgb(red, green, blue), true};
+  return {std::to_string(red),
+          std::to_string(green),
+          std::to_string(blue),
+          hex,
+          red,
+          green,
+          blue,
+          toolkit::Rgb(red, green, blue),
+          true};
 }
 
 Views Incomplete(const std::string& hex, int red, int green, int blue) {
@@ -47,22 +47,55 @@ int FormTest::Raised(const std::string& handler) {
   return count;
 }
 
+void FormTest::ExpectRows(const std::vector<std::pair<QString, Views>>& rows) {
+  for (const auto& [script, views] : rows) {
+    SetUp();
+    Do(script.toStdString());
+    EXPECT_EQ(Shown(), views) << script.toStdString();
+  }
+}
+
 void FormTest::Do(const std::string& script) {
+  static const std::string kBarKeys = "><v^}{][";
+  static const Qt::Key kKeys[] = {Qt::Key_Right,    Qt::Key_Left,   Qt::Key_Down, Qt::Key_Up,
+                                  Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End,  Qt::Key_Home};
   Frmkolwe& f = *form_;
   toolkit::TextBox* fields[] = {&f.TxtR, &f.TxtG, &f.TxtB, &f.Txt16};
+  QWidget* bars[] = {f.HSclRed.Widget(), f.HSclGreen.Widget(), f.HSclBlue.Widget()};
   std::istringstream steps(script);
   for (std::string step; steps >> step;) {
     QString arg = QString::fromStdString(step.substr(2)).replace('_', ' ').replace('~', "\r\n");
+    const int number = std::atoi(step.c_str() + 1);
     toolkit::TextBox& field = *fields[std::string("RGBH").find(step[0]) % 4];
-    if (step[0] == 'p') mouse.cursor = {std::stoi(step.substr(1)), 0};
+    QWidget* bar = bars[std::string("rgb").find(step[0]) % 3];
     if (step == "clear" || step == "copy" || step == "get") {
-      Click((step == "clear" ? f.CmdClear1 : step == "copy" ? f.CmdClip : f.CmdGet).Widget());
+      QTest::mouseClick((step == "clear"  ? f.CmdClear1
+                         : step == "copy" ? f.CmdClip
+                                          : f.CmdGet)
+                            .Widget(),
+                        Qt::LeftButton);
+    } else if (step.rfind("dpi", 0) == 0) {
+      toolkit::SetDotsPerInch(std::atoi(step.c_str() + 3));
+      SetUp();
+      toolkit::SetDotsPerInch(toolkit::kDesignDotsPerInch);
+    } else if (step[0] == 'p' || step[0] == 'x' || step[0] == '*') {
+      if (step[0] == 'p') mouse.cursor = {number, 0};
+      if (step[0] == 'x') mouse.pixel = number;
+      if (step[0] == '*') ClickAt(f.Form.Client(), QPoint(230, 145), Qt::MouseButton(number));
     } else if (step[1] == '=' || step[1] == ':') {
       Paste(field, arg, step[1] == '=');
     } else if (step[1] == '+') {
       TypeChars(field, arg);
     } else if (step[1] == '@') {
       SelectChars(field, arg.section(',', 0, 0).toInt(), arg.section(',', 1).toInt());
+    } else if (step[1] == '(' || step[1] == ')') {
+      ClickAt(bar, QPoint(step[1] == '(' ? 5 : bar->width() - 5, 8));
+    } else if (step[1] == '#') {
+      mouse.cursor = {std::atoi(step.c_str() + 2), bar->y() + 8};
+      ClickAt(bar, QPoint(mouse.cursor.x - bar->x(), 8));
+    } else {
+      bar->setFocus(Qt::TabFocusReason);
+      Key(bar, kKeys[kBarKeys.find(step[1])]);
     }
   }
 }

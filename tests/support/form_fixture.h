@@ -1,6 +1,6 @@
 // The offscreen test bench: the real form with fakes for what the machine cannot give a
 // test deterministically (the pointer, the screen's pixels, the answers to the question,
-// the end of the process), and helpers that act as a user would.
+// the end of the process), and a small script of user actions on the real widgets.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/frmkolwe.h"
@@ -50,21 +51,12 @@ struct FakeServices : toolkit::MessageBoxService, toolkit::ClipboardService, too
   void End() override { ++ended; }
 };
 
-// What the window shows of the colour, all four views at once.
-struct Views {
-  std::string red, green, blue, hex;
-  int bar_red, bar_green, bar_blue;
-  int32_t swatch;
-  bool copy_enabled;
-  auto Tie() const {
-    return std::tie(red, green, blue, hex, bar_red, bar_green, bar_blue, swatch, copy_enabled);
-  }
-  bool operator==(const Views& other) const { return Tie() == other.Tie(); }
-};
-std::ostream& operator<<(std::ostream& out, const Views& views);
+// What the window shows of the colour: the red, green, blue and hex texts, the three bars,
+// the swatch and whether copy is enabled.
+using Views =
+    std::tuple<std::string, std::string, std::string, std::string, int, int, int, int32_t, bool>;
 std::string Utf8(const Text& text);
-
-// The four views in step on one colour: fields, hex text, bars and swatch, with copy enabled.
+// The four views in step on one colour, with copy enabled.
 Views InStep(int red, int green, int blue);
 // The decimal fields empty and copy disabled, while the bars and the swatch keep a colour.
 Views Incomplete(const std::string& hex, int red, int green, int blue);
@@ -82,10 +74,17 @@ class FormTest : public ::testing::Test {
 
   // Runs user actions separated by blanks. R, G, B and H are the red, green, blue and hex
   // fields: "R=25" pastes 25 over the whole field, "R:25" over its selection, "R+12" types
-  // 1 and 2 ("\b" is Backspace), "R@1,2" selects two characters from the second. In pasted
-  // or typed text "_" is a blank and "~" a line end. "p112" puts the pointer at client x 112;
-  // "clear", "copy" and "get" click those buttons.
+  // 1 and 2 ("\b" is Backspace), "R@1,2" selects two characters from the second; in these
+  // texts "_" is a blank and "~" a line end. r, g and b are the bars: "r)" and "r(" click
+  // the right and left arrow, "r#112" the track at client x 112, and "r>", "r<", "rv", "r^",
+  // "r}", "r{", "r]" and "r[" press Right, Left, Down, Up, Page Down and Up, End and Home.
+  // "p112" puts the pointer at client x 112, "x255" makes the pixel under it red, "*2" presses
+  // the right button on the bare client area; "dpi120" opens a new window at 120 dpi; "clear",
+  // "copy" and "get" click those buttons.
   void Do(const std::string& script);
+  // Each row runs its script in a new window and must end with its views.
+  void ExpectRows(const std::vector<std::pair<QString, Views>>& rows);
+
   void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(widget, Qt::Key(key), modifiers);
   }
@@ -95,7 +94,6 @@ class FormTest : public ::testing::Test {
   void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(widget, button, Qt::NoModifier, at);
   }
-  void Click(QWidget* widget) { ClickAt(widget, widget->rect().center()); }
   void Paste(toolkit::TextBox& field, const QString& text, bool over_all);
   // Types each character as a key of its own, any character at all.
   void TypeChars(toolkit::TextBox& field, const QString& chars);
