@@ -133,14 +133,15 @@ class RandomActionsTest : public FormTest {
       colour = {toolkit::CInt(f.TxtR.Text()), toolkit::CInt(f.TxtG.Text()),
                 toolkit::CInt(f.TxtB.Text())};
     } catch (const toolkit::RuntimeError&) {
-      ASSERT_FALSE(expected) << shown;
+      ASSERT_FALSE(expected) << testing::PrintToString(shown);
       return;  // a field empty or not a number shows no colour
     }
     std::string& hex = std::get<3>(shown);
     if (!expected && !kHexColour.match(QString::fromStdString(hex)).hasMatch()) return;
     const Colour want = expected.value_or(colour);
     Views wanted = InStep(want[0], want[1], want[2]);
-    ASSERT_EQ(colour, want) << shown;  // blanks or a sign may stay around a number
+    ASSERT_EQ(colour, want) << testing::PrintToString(
+        shown);  // blanks or a sign may stay around a number
     std::tie(std::get<0>(wanted), std::get<1>(wanted), std::get<2>(wanted)) =
         std::tie(std::get<0>(shown), std::get<1>(shown), std::get<2>(shown));
     hex = QString::fromStdString(hex).toUpper().toStdString();  // lower case stays as pasted

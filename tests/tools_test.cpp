@@ -10,7 +10,7 @@ using ToolsTest = FormTest;
 // idle and, once armed, picks the pixel under the pointer. The swatch refuses an unreadable
 // pixel: the colour stays. "copy" takes the hex text as it stands; "clear" ends black.
 TEST_F(ToolsTest, APickLoadsThePixelUnderThePointerAndClearEndsBlack) {
-  const std::string start = "H=336699 p500 x3368601 *1 *2 *4 ";
+  const QString start = "H=336699 p500 x3368601 *1 *2 *4 ";
   ExpectRows({{start, InStep(0x33, 0x66, 0x99)},
               {start + "get *1", InStep(153, 102, 51)},
               {start + "x16422600 get *2", InStep(200, 150, 250)},

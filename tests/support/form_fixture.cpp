@@ -59,11 +59,11 @@ void FormTest::Do(const std::string& script) {
   static const std::string kBarKeys = "><v^}{][";
   static const Qt::Key kKeys[] = {Qt::Key_Right,    Qt::Key_Left,   Qt::Key_Down, Qt::Key_Up,
                                   Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End,  Qt::Key_Home};
-  Frmkolwe& f = *form_;
-  toolkit::TextBox* fields[] = {&f.TxtR, &f.TxtG, &f.TxtB, &f.Txt16};
-  QWidget* bars[] = {f.HSclRed.Widget(), f.HSclGreen.Widget(), f.HSclBlue.Widget()};
   std::istringstream steps(script);
   for (std::string step; steps >> step;) {
+    Frmkolwe& f = *form_;  // a new one after "dpi"
+    toolkit::TextBox* fields[] = {&f.TxtR, &f.TxtG, &f.TxtB, &f.Txt16};
+    QWidget* bars[] = {f.HSclRed.Widget(), f.HSclGreen.Widget(), f.HSclBlue.Widget()};
     QString arg = QString::fromStdString(step.substr(2)).replace('_', ' ').replace('~', "\r\n");
     const int number = std::atoi(step.c_str() + 1);
     toolkit::TextBox& field = *fields[std::string("RGBH").find(step[0]) % 4];
