@@ -17,13 +17,13 @@ TEST_F(DecimalFieldsTest, TypedAndPastedTextIsTidiedCheckedAndCarriedToEveryView
        {"R+7", InStep(7, 0, 0)},
        {"R=12 R@0,0 R+0", InStep(12, 0, 0)},
        {"R=25 R+69", InStep(9, 0, 0)},
-       {"R=5 R+\b7", InStep(7, 0, 0)},  // refilled with a selected "0" while the hex text is whole
        {"H=123 R=5 R+\b", {"", "", "", "123", 5, 0, 0, 0, false}},
-       {"R=123 R+4", InStep(123, 0, 0)},  // a full field takes a digit only over a selection
+       {"R=123 R+45", InStep(123, 0, 0)},  // a full field takes a digit only over a selection
        {"R=123 R@0,0 R+4", InStep(123, 0, 0)},
        {"R=123 R+\b", InStep(12, 0, 0)},
        {"R=123 R@1,1 R+5", InStep(153, 0, 0)},
        {"R=123 R@0,3 R+9", InStep(9, 0, 0)},
+       {"R=1.25 R+5", {"1.25", "0", "0", "000000", 0, 0, 0, 0, true}},
        {"R=99999 R+1\b R@0,5 R+1\b", {"99999", "0", "0", "000000", 0, 0, 0, 0, true}},
        {"R=12 " + refused + " R@0,2 " + refused, InStep(12, 0, 0)},
        {"R=25 R=-5 R+9", InStep(9, 0, 0)},  // a paste passes no key filter
@@ -40,7 +40,10 @@ TEST_F(DecimalFieldsTest, TypedAndPastedTextIsTidiedCheckedAndCarriedToEveryView
        {"R=1 G=2 B=200", InStep(1, 2, 200)},
        {"R=15 G=200 B=201", InStep(15, 200, 201)},
        {"R=200 G=201 B=15", InStep(200, 201, 15)},
-       {"R=200 G=2 B=3", InStep(200, 2, 3)}});
+       {"R=200 G=2 B=3", InStep(200, 2, 3)},
+       {"R=5 R+\b", InStep(0, 0, 0)}});
+  // An emptied field is refilled with a selected "0" while the hex text is complete.
+  EXPECT_EQ(std::pair(form().TxtR.SelStart(), form().TxtR.SelLength()), std::pair(0, 1));
 }
 
 // Tab selects the whole text; a click leaves the caret where it landed and selects nothing,
