@@ -32,6 +32,7 @@ TEST_F(DecimalFieldsTest, TypedAndPastedTextIsTidiedCheckedAndCarriedToEveryView
        {"R=0123", InStep(123, 0, 0)},
        {"R=200~", InStep(200, 0, 0)},
        {"R=+7", InStep(7, 0, 0)},
+       {"R=&h1a", InStep(26, 0, 0)},
        {"R=25 R=1.5", {"1.5", "0", "0", "190000", 25, 0, 0, 25, true}},
        {"R=25 R=１２", {"１２", "0", "0", "190000", 25, 0, 0, 25, true}},
        {"R=15 G=16 B=0", InStep(15, 16, 0)},  // two upper-case hex digits per channel

@@ -50,6 +50,8 @@ TEST_F(ScrollBarTest, AThumbDragChangesOnceAtTheReleaseToThePointersValueInTheCo
   const QPoint grab(24, 8), dropped(54, 8);  // the thumb at 0 covers the first 16 of the column
   Do("p96");
   QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, grab);
+  Key(bar, Qt::Key_Right);  // a key while the mouse holds the thumb steps by one all the same
+  EXPECT_EQ(std::pair(Raised("Frmkolwe_HSclRed_Change"), Shown()), std::pair(1, InStep(1, 0, 0)));
   QTest::mouseMove(bar, dropped);
   ASSERT_GT(bar->sliderPosition(), 0) << "the thumb did not follow the drag";
   EXPECT_EQ(Raised("Frmkolwe_HSclRed_Change"), 0);

@@ -8,7 +8,7 @@ using ToolsTest = FormTest;
 
 // From "336699", a press of any button on a bare part of the client area does nothing while
 // idle and, once armed, picks the pixel under the pointer. The swatch refuses an unreadable
-// pixel: the colour stays. "copy" takes the hex text as it stands; "clear" ends black.
+// pixel: the colour stays; a press after the pick picks nothing. "clear" ends black.
 TEST_F(ToolsTest, APickLoadsThePixelUnderThePointerAndClearEndsBlack) {
   const QString start = "H=336699 p500 x3368601 *1 *2 *4 ";
   ExpectRows({{start, InStep(0x33, 0x66, 0x99)},
@@ -16,6 +16,7 @@ TEST_F(ToolsTest, APickLoadsThePixelUnderThePointerAndClearEndsBlack) {
               {start + "x16422600 get *2", InStep(200, 150, 250)},
               {start + "get *4", InStep(153, 102, 51)},
               {start + "x-1 get *1", InStep(0x33, 0x66, 0x99)},
+              {start + "get *1 x16422600 *1", InStep(153, 102, 51)},
               {"H=12 clear", InStep(0, 0, 0)},
               {"H=99aa33 H@0,6 H+12 clear clear", InStep(0, 0, 0)}});
 }

@@ -31,7 +31,7 @@ struct FakeMlmouse : toolkit::Mlmouse {
   int32_t SetCapture(int32_t) override { return captured = true; }
   int32_t ReleaseCapture() override { return captured = false, 1; }
   int32_t GetPixel(int32_t dc, int32_t x, int32_t y) override {
-    return dc == kScreenDC && dcs_held && x == cursor.x && y == cursor.y ? pixel : -1;
+    return dc == kScreenDC && x == cursor.x && y == cursor.y ? pixel : -1;
   }
   int32_t SetWindowPos(int32_t, int32_t after, int32_t x, int32_t y, int32_t cx, int32_t cy,
                        int32_t flags) override {
