@@ -1,8 +1,18 @@
+// The test bench, and the one QApplication every offscreen suite runs in with the program's look.
 #include "tests/support/form_fixture.h"
 
 #include <QClipboard>
 #include <algorithm>
 #include <sstream>
+
+#include "toolkit/runtime.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  toolkit::InstallRuntimeLook();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
 
 std::string Utf8(const Text& text) { return QString::fromStdU16String(text).toStdString(); }
 
@@ -17,10 +27,6 @@ Views InStep(int red, int green, int blue) {
           blue,
           toolkit::Rgb(red, green, blue),
           true};
-}
-
-Views Incomplete(const std::string& hex, int red, int green, int blue) {
-  return {"", "", "", hex, red, green, blue, toolkit::Rgb(red, green, blue), false};
 }
 
 void FormTest::SetUp() {
@@ -69,11 +75,8 @@ void FormTest::Do(const std::string& script) {
     toolkit::TextBox& field = *fields[std::string("RGBH").find(step[0]) % 4];
     QWidget* bar = bars[std::string("rgb").find(step[0]) % 3];
     if (step == "clear" || step == "copy" || step == "get") {
-      QTest::mouseClick((step == "clear"  ? f.CmdClear1
-                         : step == "copy" ? f.CmdClip
-                                          : f.CmdGet)
-                            .Widget(),
-                        Qt::LeftButton);
+      QWidget* buttons[] = {f.CmdClear1.Widget(), f.CmdClip.Widget(), f.CmdGet.Widget()};
+      ClickAt(buttons[step == "clear" ? 0 : step == "copy" ? 1 : 2], QPoint(20, 12));
     } else if (step.rfind("dpi", 0) == 0) {
       toolkit::SetDotsPerInch(std::atoi(step.c_str() + 3));
       SetUp();

@@ -58,8 +58,6 @@ using Views =
 std::string Utf8(const Text& text);
 // The four views in step on one colour, with copy enabled.
 Views InStep(int red, int green, int blue);
-// The decimal fields empty and copy disabled, while the bars and the swatch keep a colour.
-Views Incomplete(const std::string& hex, int red, int green, int blue);
 
 class FormTest : public ::testing::Test {
  protected:
