@@ -77,8 +77,6 @@ class Frmkolwe {
   uint8_t BarSpan = 0;         // BarHi - BarLo
 
  private:
-  friend struct FormProbe;  // the tests' access to the private procedures
-
   // One decimal channel: its field, bar and variables, and where its refresh differs.
   enum class RefreshOrder { SwatchFirst, SwatchLast };
   struct Channel {

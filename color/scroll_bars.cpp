@@ -1,5 +1,6 @@
 // The channel scroll bars: a bar's change writes its value into its decimal field, and a
-// change while the pointer stands over the track column moves the bar to the pointer.
+// change the mouse made on the bar while the pointer stands over the track column moves the
+// bar to the pointer.
 #include "app/frmkolwe.h"
 
 void Frmkolwe::Frmkolwe_Form_Load() {
@@ -16,8 +17,9 @@ void Frmkolwe::GetMousePos() {
 
 void Frmkolwe::ScrollBarChange(toolkit::ScrollBar& bar, toolkit::TextBox& field) {
   GetMousePos();
-  // A value typed into a field (TextBusy) is never replaced by the pointer's position.
-  if (CurPos.x >= BarLo && CurPos.x <= BarHi && TextBusy == 0) {
+  // Only a change the mouse made on this bar takes the pointer's position: a keyboard step
+  // moves by its step, and a value typed into a field (TextBusy) is never replaced.
+  if (bar.MouseCaused() && CurPos.x >= BarLo && CurPos.x <= BarHi && TextBusy == 0) {
     const double v = ((CurPos.x - static_cast<double>(BarLo)) / BarSpan) * 255;
     bar.SetValue(toolkit::RoundToInt16(v));  // runs this handler again, nested
   }

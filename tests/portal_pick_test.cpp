@@ -54,10 +54,8 @@ TEST(PortalPickOnTheFormTest, InAWaylandSessionWithNoBusGetKeepsTheColourAndIsEn
   qputenv("WAYLAND_DISPLAY", "wayland-kolwe");
   qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
   toolkit::QtMlmouse mouse;
-  FakeMessageBox message_box;
-  FakeClipboard clipboard;
-  FakeEnd end;
-  Frmkolwe form({mouse, message_box, clipboard, end});
+  FakeServices services;
+  Frmkolwe form({mouse, services, services, services});
   form.Start();
   QCoreApplication::processEvents();  // the bus's error answers the version at once
   QTest::mouseClick(form.CmdGet.Widget(), Qt::LeftButton);

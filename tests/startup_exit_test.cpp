@@ -1,73 +1,87 @@
-// The window as it opens, the exit question, the tab order and the layout's scaling.
+// The window as it opens, its layout in device pixels, the exit question and the tab order.
+#include <QCursor>
 #include <QLineEdit>
 #include <QMenuBar>
 
 #include "tests/support/form_fixture.h"
-#include "toolkit/units.h"
+#include "toolkit/qt_mlmouse.h"
+#include "toolkit/qt_units.h"
 
 namespace {
 
 using StartupTest = FormTest;
 
-// The scroll bars' column and what Load derived from it, and the client area's size.
-auto Layout(const Frmkolwe& f) {
-  return std::tuple(f.HSclRed.Left(), f.BarLo, f.BarHi, int(f.BarSpan), f.Form.Client()->width(),
-                    f.Form.Client()->height());
+// Every control at its place in pixels at 96 dpi times the screen's scale, captions fitting;
+// under a dark palette Label16 takes the palette's text colour, the letters keep their own.
+TEST_F(StartupTest, OpensBlackWithEveryControlAtItsPlaceInDevicePixels) {
+  const QPalette light = QApplication::palette();
+  QApplication::setPalette(QPalette(Qt::white, Qt::black));  // white text on black
+  SetUp();
+  QApplication::setPalette(light);
+  Frmkolwe& f = form();
+  EXPECT_EQ(f.Label16.Widget()->palette().color(QPalette::WindowText), QColor(Qt::white));
+  EXPECT_EQ(f.Label1.Widget()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(Shown(), InStep(0, 0, 0));
+  EXPECT_TRUE(f.ChkTop.Value() == 0 && f.CmdGet.Enabled() && f.TxtR.SelLength() == 1);
+  EXPECT_EQ(f.Form.MenuBar()->actions().at(0)->text(), "終了(&X)");
+  const double scale = f.Form.Window()->devicePixelRatioF();
+  const auto device = [scale](int pixels) { return int(std::lround(pixels * scale)); };
+  const std::pair<QWidget*, std::array<int, 4>> layout[] = {
+      {f.Label1.Widget(), {16, 16, 8, 12}},     {f.LblColor.Widget(), {128, 88, 33, 33}},
+      {f.Label3.Widget(), {16, 64, 8, 12}},     {f.Label2.Widget(), {16, 40, 8, 12}},
+      {f.Label16.Widget(), {16, 96, 44, 12}},   {f.TxtR.Widget(), {32, 16, 25, 18}},
+      {f.HSclRed.Widget(), {64, 16, 97, 17}},   {f.TxtG.Widget(), {32, 40, 25, 18}},
+      {f.HSclGreen.Widget(), {64, 40, 97, 17}}, {f.TxtB.Widget(), {32, 64, 25, 18}},
+      {f.HSclBlue.Widget(), {64, 64, 97, 17}},  {f.Txt16.Widget(), {56, 96, 57, 18}},
+      {f.CmdClip.Widget(), {176, 32, 41, 25}},  {f.CmdClear1.Widget(), {176, 56, 41, 25}},
+      {f.CmdGet.Widget(), {176, 80, 41, 25}},   {f.ChkTop.Widget(), {8, 136, 137, 17}}};
+  for (const auto& [widget, px] : layout) {
+    const QRect rect(device(px[0]), device(px[1]), device(px[2]), device(px[3]));
+    EXPECT_TRUE(toolkit::DeviceRect(widget) == rect) << px[0] << "," << px[1];
+    const bool caption = widget->inherits("QLabel") || widget->inherits("QCheckBox");
+    EXPECT_TRUE(!caption || (widget->sizeHint().width() <= widget->width() &&
+                             widget->fontMetrics().height() <= widget->height()));
+  }
+  EXPECT_EQ(toolkit::DeviceRect(f.Form.Client()).size(), QSize(device(240), device(153)));
+  EXPECT_EQ(std::tuple(f.HSclRed.Left(), f.BarLo, f.BarHi, int(f.BarSpan)),
+            std::tuple(device(64), device(80) * 1.f, device(144) * 1.f, device(64)));
+  QCursor::setPos(f.HSclRed.Widget()->mapToGlobal(QPoint(0, 0)));  // the real pointer calls
+  toolkit::QtMlmouse real;
+  real.GetCursorPos(f.CurPos);
+  real.ScreenToClient(f.Form.hWnd(), f.CurPos);
+  EXPECT_EQ(f.CurPos.x, f.HSclRed.Left());
 }
 
-TEST_F(StartupTest, OpensBlackWithEveryControlAndVariableInItsStartState) {
-  const Frmkolwe& f = form();
-  EXPECT_EQ(Shown(), (Views{"0", "0", "0", "000000", 0, 0, 0, 0, true}));
-  EXPECT_TRUE(f.ChkTop.Value() == 0 && f.CmdGet.Enabled());
-  EXPECT_EQ(Focused(), f.TxtR.Widget());
-  EXPECT_EQ(std::pair(f.TxtR.SelStart(), f.TxtR.SelLength()), std::pair(0, 1));
-  EXPECT_EQ(f.Form.Caption(), u"ミロカver1.10");
-  EXPECT_EQ(f.Form.Window()->menuBar()->actions().at(0)->text(), "終了(&X)");
-  EXPECT_EQ(Layout(f), std::tuple(64, 80.f, 144.f, 64, 240, 153));
-  // No Change handler ran for the design-time values.
-  EXPECT_TRUE(f.PrevR.empty() && f.PrevG.empty() && f.PrevB.empty());
-  EXPECT_EQ((std::vector<int>{f.HexLen, f.LenR, f.LenG, f.LenB, f.TextBusy, f.PickArmed, f.Answer,
-                              f.MouseDownR, f.MouseDownG, f.MouseDownB, f.MouseDown16}),
-            std::vector<int>(11, 0));
+// The track column follows the bars' left edge, which need not be a multiple of 4.
+TEST_F(StartupTest, TheTrackColumnScalesWithTheBarsAtOtherDotsPerInch) {
+  for (const auto& [dpi, left, lo, hi] :
+       {std::tuple(100, 67, 83.75f, 150.75f), std::tuple(120, 80, 100.f, 180.f)}) {
+    Do("dpi" + std::to_string(dpi));
+    const Frmkolwe& f = form();
+    EXPECT_EQ(std::tuple(f.HSclRed.Left(), f.BarLo, f.BarHi, int(f.BarSpan)),
+              std::tuple(left, lo, hi, left));
+  }
 }
 
-TEST_F(StartupTest, At120DotsPerInchTheTrackColumnScalesWithTheBars) {
-  toolkit::SetDotsPerInch(120);
-  Frmkolwe scaled({mouse, message_box, clipboard, end});
-  scaled.Start();
-  toolkit::SetDotsPerInch(toolkit::kDesignDotsPerInch);
-  EXPECT_EQ(Layout(scaled), std::tuple(80, 100.f, 180.f, 80, 300, 191));
-}
-
-TEST_F(StartupTest, ExitAnsweredNoLeavesEverythingAsItWas) {
-  Type(form().TxtR, "5");
-  const Views before = Shown();
-  const Text prev_r = form().PrevR;
+TEST_F(StartupTest, ExitAnsweredNoLeavesEverythingAsItWasYesEndsAndClosingAsksNothing) {
+  Do("R+5");
   QTest::keyClick(form().TxtR.Widget(), Qt::Key_X, Qt::AltModifier);  // the menu's access key
-  EXPECT_EQ(message_box.prompt, u"終了しますか？");
-  EXPECT_EQ(message_box.title, u"ミロカver1.10");
-  EXPECT_EQ(std::tuple(message_box.shown, message_box.style, int(form().Answer), end.ended),
-            std::tuple(1, 4, 7, 0));
-  EXPECT_EQ(Shown(), before);
-  EXPECT_EQ(form().PrevR, prev_r);
-}
-
-TEST_F(StartupTest, ExitAnsweredYesEndsTheProgram) {
-  message_box.answer = toolkit::kMsgBoxYes;
-  form().Form.Window()->menuBar()->actions().at(0)->trigger();
-  EXPECT_EQ(std::pair(int(form().Answer), end.ended), std::pair(6, 1));
-}
-
-TEST_F(StartupTest, ClosingTheWindowAsksNothing) {
+  EXPECT_EQ(services.asked, (std::vector<Text>{u"終了しますか？", u"4", u"ミロカver1.10"}));
+  EXPECT_EQ(std::tuple(int(form().Answer), services.ended, Shown()),
+            std::tuple(7, 0, InStep(5, 0, 0)));
+  services.answer = toolkit::kMsgBoxYes;
+  form().Form.MenuBar()->actions().at(0)->trigger();
+  EXPECT_EQ(std::pair(int(form().Answer), services.ended), std::pair(6, 1));
+  SetUp();
   form().Form.Window()->close();
-  EXPECT_EQ(message_box.shown, 0);
-  EXPECT_FALSE(form().Form.Window()->isVisible());
+  EXPECT_EQ(std::pair(services.asked.size(), form().Form.Window()->isVisible()),
+            std::pair(size_t(6), false));
 }
 
 // Also run with Latin fonts only: whichever font the program found, "255" shows whole, so
 // showing its end scrolls nothing.
 TEST_F(StartupTest, AFullChannelFitsItsField) {
-  Type(form().TxtR, "255");
+  Do("R=255");
   auto* edit = static_cast<QLineEdit*>(form().TxtR.Widget());
   edit->clearFocus();
   edit->setCursorPosition(0);
@@ -78,17 +92,13 @@ TEST_F(StartupTest, AFullChannelFitsItsField) {
 
 TEST_F(StartupTest, TabVisitsTheControlsInOrderBothWays) {
   Frmkolwe& f = form();
-  const std::vector<QWidget*> order = {
-      f.TxtR.Widget(),      f.HSclRed.Widget(),  f.TxtG.Widget(),   f.HSclGreen.Widget(),
-      f.TxtB.Widget(),      f.HSclBlue.Widget(), f.Txt16.Widget(),  f.CmdClip.Widget(),
-      f.CmdClear1.Widget(), f.CmdGet.Widget(),   f.ChkTop.Widget(), f.TxtR.Widget()};
-  for (size_t i = 1; i < order.size(); ++i) {
-    Tab();
-    EXPECT_EQ(Focused(), order[i]) << "forward step " << i;
-  }
-  for (size_t i = order.size() - 1; i-- > 0;) {
-    Tab(Qt::ShiftModifier);
-    EXPECT_EQ(Focused(), order[i]) << "backward step " << i;
+  const QWidget* order[] = {f.TxtR.Widget(),      f.HSclRed.Widget(), f.TxtG.Widget(),
+                            f.HSclGreen.Widget(), f.TxtB.Widget(),    f.HSclBlue.Widget(),
+                            f.Txt16.Widget(),     f.CmdClip.Widget(), f.CmdClear1.Widget(),
+                            f.CmdGet.Widget(),    f.ChkTop.Widget()};
+  for (int step = 1; step <= 22; ++step) {  // round and back again
+    Tab(step <= 11 ? Qt::NoModifier : Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), order[step <= 11 ? step % 11 : 22 - step]) << step;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 
 #include "toolkit/form.h"
+#include "toolkit/qt_caption_fit.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/qt_units.h"
 
@@ -10,9 +11,8 @@ namespace toolkit {
 
 CheckBox::CheckBox(Form& form, TwipRect rect, const Text& caption)
     : box_(new QCheckBox(ToQString(caption), form.Client())) {
-  QRect geometry = ToPixels(rect);
-  geometry.setHeight(std::max(geometry.height(), box_->sizeHint().height()));
-  box_->setGeometry(geometry);
+  box_->setGeometry(ToPixels(rect));
+  FitCaption(box_);
   QObject::connect(box_, &QCheckBox::clicked, [this] { Click.Raise(); });
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "toolkit/form.h"
+#include "toolkit/qt_caption_fit.h"
 #include "toolkit/qt_color.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/qt_units.h"
@@ -23,20 +24,17 @@ Label::Label(Form& form, TwipRect rect, Style style, const Text& caption, int32_
       back_color_(back_color) {
   label_->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette palette = label_->palette();
-  palette.setColor(QPalette::WindowText, ToQColor(fore_color));
-  palette.setColor(QPalette::Window, ToQColor(back_color));
-  QRect geometry = ToPixels(rect);
+  if (fore_color != kDefaultColor) palette.setColor(QPalette::WindowText, ToQColor(fore_color));
+  if (back_color != kDefaultColor) palette.setColor(QPalette::Window, ToQColor(back_color));
   if (style == Style::Swatch) {
     palette.setColor(QPalette::WindowText, QColor(kSwatchBorder));
     label_->setAutoFillBackground(true);
     label_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  } else {
-    const QSize fit = label_->sizeHint();
-    geometry.setSize(geometry.size().expandedTo(fit));
   }
   label_->setPalette(palette);
-  label_->setGeometry(geometry);
-  if (style_ == Style::Swatch) DescribeColour();
+  label_->setGeometry(ToPixels(rect));
+  if (style == Style::Caption) FitCaption(label_);
+  if (style == Style::Swatch) DescribeColour();
 }
 
 int32_t Label::BackColor() const { return back_color_; }

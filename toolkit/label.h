@@ -18,8 +18,11 @@ class Label {
  public:
   enum class Style { Caption, Swatch };
 
-  // A caption label keeps the given corner and grows to fit its caption; a swatch keeps
-  // its size and has a thin border.
+  // The toolkit's own colour, where a label sets none.
+  static constexpr int32_t kDefaultColor = -1;
+
+  // A caption label's font is made small enough for its caption to fit; a swatch has a
+  // thin border.
   Label(Form& form, TwipRect rect, Style style, const Text& caption, int32_t fore_color,
         int32_t back_color);
 

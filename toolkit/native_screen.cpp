@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QWidget>
 #include <cmath>
 #include <cstdlib>
 
@@ -89,6 +90,26 @@ QPoint LogicalToDevice(QPointF logical) {
   const QPointF origin = screen->geometry().topLeft();
   const QPointF device = (logical - origin) * screen->devicePixelRatio() + origin;
   return QPoint(int(std::floor(device.x())), int(std::floor(device.y())));
+}
+
+QPoint NativeOrigin(const QWidget* widget) {
+  const QWidget* window = widget->window();
+  const QPoint inside = widget->mapTo(window, QPoint(0, 0)) * widget->devicePixelRatioF();
+#ifdef KOLWE_NATIVE_X11
+  if (xcb_connection_t* connection = X11Connection()) {
+    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(
+        connection,
+        xcb_translate_coordinates(connection, xcb_window_t(window->winId()),
+                                  X11RootScreen(connection)->root, 0, 0),
+        nullptr);
+    if (reply) {
+      const QPoint at(reply->dst_x, reply->dst_y);
+      std::free(reply);
+      return at + inside;
+    }
+  }
+#endif
+  return LogicalToDevice(window->mapToGlobal(QPointF(0, 0))) + inside;
 }
 
 QPoint NativeCursorPos() {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+class QWidget;
+
 namespace toolkit {
 
 // Pointer position in device pixels of the virtual desktop.
@@ -14,6 +16,11 @@ QPoint NativeCursorPos();
 // The colour value (red + 256 x green + 65536 x blue) of the device pixel, or nothing where
 // it cannot be read.
 std::optional<int32_t> NativePixel(QPoint device_pixel);
+
+// Where a widget's top-left corner lies on the screen, in device pixels. On X11 the window's
+// own place comes from the server: Qt's logical window position is rounded at scales other
+// than 1.
+QPoint NativeOrigin(const QWidget* widget);
 
 // Device pixels to Qt's logical coordinates and back, through the screen that holds them.
 QPointF DeviceToLogical(QPoint device_pixel);

@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-#include <cmath>
 
 #include "toolkit/form.h"
 #include "toolkit/native_screen.h"
@@ -61,9 +60,9 @@ int32_t QtMlmouse::GetCursorPos(PointApi& point) {
 int32_t QtMlmouse::ScreenToClient(int32_t hwnd, PointApi& point) {
   const Form* form = Form::FromHandle(hwnd);
   if (!form) return 0;
-  const QPointF client = form->Client()->mapFromGlobal(DeviceToLogical(QPoint(point.x, point.y)));
-  point.x = static_cast<int32_t>(std::floor(client.x()));
-  point.y = static_cast<int32_t>(std::floor(client.y()));
+  const QPoint origin = NativeOrigin(form->Client());
+  point.x -= origin.x();
+  point.y -= origin.y();
   return 1;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -19,12 +21,24 @@ class ChannelScrollBar : public QScrollBar {
   explicit ChannelScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     setFocusPolicy(Qt::StrongFocus);
     setTracking(false);
-    connect(this, &QAbstractSlider::actionTriggered, this,
-            [this](int action) { StopRepeatAtPointer(action); });
   }
 
+  // True from a press on the bar to its release: a click, a held press and the end of a drag.
+  bool mouse_held = false;
+
  protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    mouse_held = true;
+    QScrollBar::mousePressEvent(event);
+  }
+
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QScrollBar::mouseReleaseEvent(event);
+    mouse_held = false;
+  }
+
   void keyPressEvent(QKeyEvent* event) override {
+    const QScopedValueRollback<bool> by_key(mouse_held, false);
     // As on Windows: Right, Down, Page Down and End go up, whatever the direction of the bar.
     static constexpr std::pair<int, SliderAction> kKeySteps[] = {
         {Qt::Key_Left, SliderSingleStepSub},  {Qt::Key_Up, SliderSingleStepSub},
@@ -41,14 +55,22 @@ class ChannelScrollBar : public QScrollBar {
     QScrollBar::keyPressEvent(event);
   }
 
+  // A held click on the track repeats page steps; like a Windows bar, it stops once the
+  // thumb has reached the pointer instead of running past it.
+  void timerEvent(QTimerEvent* event) override {
+    const bool paging = repeatAction() == SliderPageStepAdd || repeatAction() == SliderPageStepSub;
+    if (paging && ThumbUnderPointer()) {
+      setRepeatAction(SliderNoAction);
+      return;
+    }
+    QScrollBar::timerEvent(event);
+  }
+
   // The wheel does not move these bars.
   void wheelEvent(QWheelEvent* event) override { event->ignore(); }
 
  private:
-  // A held click on the track repeats page steps; like a Windows bar, it stops once the
-  // thumb has reached the pointer instead of running past it.
-  void StopRepeatAtPointer(int action) {
-    if (action != SliderPageStepAdd && action != SliderPageStepSub) return;
+  bool ThumbUnderPointer() {
     QStyleOptionSlider option;
     initStyleOption(&option);
     option.sliderPosition = value();
@@ -56,10 +78,7 @@ class ChannelScrollBar : public QScrollBar {
     const QRect thumb =
         style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
     const int pointer_x = mapFromGlobal(QCursor::pos()).x();
-    if (pointer_x >= thumb.left() && pointer_x <= thumb.right()) {
-      setSliderPosition(value());
-      setRepeatAction(SliderNoAction);
-    }
+    return pointer_x >= thumb.left() && pointer_x <= thumb.right();
   }
 };
 
@@ -87,7 +106,9 @@ void ScrollBar::SetValue(int16_t value) {
 
 int16_t ScrollBar::Min() const { return static_cast<int16_t>(bar_->minimum()); }
 int16_t ScrollBar::Max() const { return static_cast<int16_t>(bar_->maximum()); }
-int32_t ScrollBar::Left() const { return bar_->x(); }
+bool ScrollBar::MouseCaused() const { return bar_->mouse_held; }
+
+int32_t ScrollBar::Left() const { return DeviceRect(bar_).left(); }
 
 QWidget* ScrollBar::Widget() const { return bar_; }
 

@@ -36,7 +36,10 @@ class ScrollBar {
   void SetValue(int16_t value);
   int16_t Min() const;
   int16_t Max() const;
-  // Left edge in the form's pixels.
+  // Whether the change being raised came from the mouse on this bar (a click, a held press
+  // or the end of a drag), not from a key or from code.
+  bool MouseCaused() const;
+  // Left edge in device pixels of the window's screen.
   int32_t Left() const;
 
   Event<> Change;

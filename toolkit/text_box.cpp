@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QValidator>
 #include <algorithm>
 #include <optional>
 
@@ -31,12 +33,13 @@ bool IsEditingCommand(const QKeyEvent* event) {
                      [event](QKeySequence::StandardKey key) { return event->matches(key); });
 }
 
-// The character code a key produces, the same on every platform: xcb reports Ctrl+letter
-// and Delete as control characters, which are editing keys here, not characters.
+// The character code a key produces, as on Windows: a key held with Alt or Meta produces
+// none (AltGr, which Windows reports as Ctrl+Alt, still does), and Ctrl+letter and Delete,
+// which xcb reports as control characters, are editing keys here, not characters.
 std::optional<int16_t> CharacterCode(const QKeyEvent* event) {
-  const bool commanded =
+  const Qt::KeyboardModifiers held =
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-  if (commanded) return std::nullopt;
+  if (held && held != (Qt::ControlModifier | Qt::AltModifier)) return std::nullopt;
   switch (event->key()) {
     case Qt::Key_Backspace:
       return kBackspace;
@@ -55,6 +58,21 @@ std::optional<int16_t> CharacterCode(const QKeyEvent* event) {
   return static_cast<int16_t>(unit);
 }
 
+// A single-line field keeps the first line of a pasted or dropped text. The field never
+// holds a line break, so a break belongs to the text just inserted, which ends at the caret.
+class FirstLineOnly : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& text, int& caret) const override {
+    const qsizetype line_end = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+    if (line_end >= 0) {
+      text.remove(line_end, std::max<qsizetype>(caret - line_end, 1));
+      caret = int(line_end);
+    }
+    return Acceptable;
+  }
+};
+
 }  // namespace
 
 class FieldEdit : public QLineEdit {
@@ -66,6 +84,12 @@ class FieldEdit : public QLineEdit {
     FlushPendingGotFocus();
     const std::optional<int16_t> code = CharacterCode(event);
     if (IsEditingCommand(event) || !code) {
+      // QLineEdit would insert the text of a key held with Alt or Meta.
+      const bool alt_or_meta = event->modifiers() & (Qt::AltModifier | Qt::MetaModifier);
+      if (alt_or_meta && !IsEditingCommand(event) && !event->text().isEmpty()) {
+        event->ignore();
+        return;
+      }
       QLineEdit::keyPressEvent(event);
       return;
     }
@@ -174,6 +198,7 @@ TextBox::TextBox(Form& form, TwipRect rect, const toolkit::Text& text)
   edit_->setGeometry(ToPixels(rect));
   // Qt's own limit of 32767 characters stays: every length then fits a 16-bit integer.
   edit_->setAttribute(Qt::WA_InputMethodEnabled, false);
+  edit_->setValidator(new FirstLineOnly(edit_));
   edit_->setText(ToQString(text));
   QObject::connect(edit_, &QLineEdit::textChanged, [this] { OnTextChanged(); });
 }

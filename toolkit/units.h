@@ -1,6 +1,6 @@
-// Layout units: the form's layout is given in twips and placed in pixels at the toolkit's
-// dots-per-inch setting (96 unless told otherwise). Those pixels are Qt's device-independent
-// pixels, the unit of every position the form's code reads.
+// Layout units: the form's layout is given in twips and placed in Qt's logical pixels at the
+// toolkit's dots-per-inch setting (96 unless told otherwise). Every position the form's code
+// reads is in device pixels of the screen: the logical pixels times the screen's scale.
 #pragma once
 
 #include <cstdint>
