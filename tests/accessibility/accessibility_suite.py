@@ -1,10 +1,13 @@
 #!/usr/bin/python3
 """kolwe as a screen reader meets it: a real AT-SPI client reads the running program on its own
 Xvfb. Run on a private session bus: dbus-run-session -- accessibility_suite.py KOLWE"""
-import os, subprocess, sys, time, unittest
+import os, pathlib, subprocess, sys, unittest
 import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi
+
+sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
+from rig import poll, spawn, start_xvfb, stop_all
 
 KOLWE = os.path.abspath(sys.argv.pop(1))
 # The client area's objects in order: role, name, the label it is labelled by. No line is listed.
@@ -14,12 +17,6 @@ TREE = [("label", "R", None), ("label", "色見本", None), ("label", "B", None)
         ("text", "青", "B"), ("scroll bar", "青", "B"), ("text", "16進数", "16進数"),
         ("push button", "copy", None), ("push button", "clear", None),
         ("push button", "get", None), ("check box", "常に最前面に表示する", None)]
-
-def poll(probe, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while not (result := probe()) and time.monotonic() < deadline:
-        time.sleep(0.05)
-    return result
 
 def children(node):
     return [node.get_child_at_index(i) for i in range(node.get_child_count())]
@@ -31,22 +28,16 @@ def labelled_by(node):
 class ScreenReaderView(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        read_end, write_end = os.pipe()
-        cls.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"],
-                                    pass_fds=(write_end,), stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            os.environ["DISPLAY"] = ":" + pipe.readline().strip()
-        cls.kolwe = subprocess.Popen([KOLWE], env=dict(
-            os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
+        start_xvfb()
+        spawn([KOLWE], log=None,
+              env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
         find = lambda: [a for a in children(Atspi.get_desktop(0)) if a.get_name() == "kolwe"]
         app = poll(lambda: [c for a in find() for c in children(a)])
         cls.client = children(app[0])[0]
 
     @classmethod
     def tearDownClass(cls):
-        for proc in (cls.kolwe, cls.xvfb):
-            proc.terminate(), proc.wait()
+        stop_all()
 
     def objects(self):
         return children(self.client)

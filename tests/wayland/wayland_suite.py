@@ -3,7 +3,7 @@
 # on a private session bus; kolwe on Xvfb, then inside weston nested in that Xvfb, as an X client
 # under XWayland and as a native Wayland client. Input (xdotool) and pixels (ImageMagick's
 # import) go through the outer Xvfb. Usage: wayland_suite.py KOLWE [unittest args]
-import os, pathlib, re, subprocess, sys, tempfile, time, unittest
+import os, pathlib, re, sys, tempfile, unittest
 
 if "KOLWE_RIG" not in os.environ:  # rerun on a private session bus; as root, with X sockets and
     os.environ["KOLWE_RIG"] = "1"  # display numbers of its own, so XWayland's cannot collide
@@ -13,30 +13,13 @@ if "KOLWE_RIG" not in os.environ:  # rerun on a private session bus; as root, wi
                  'mount -t tmpfs tmpfs /tmp/.X11-unix && exec "$@"', "sh", *rerun]
     os.execvp(rerun[0], rerun)
 
+sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
+from rig import grab, poll, spawn, start_xvfb, stop, stop_all, x
+
 KOLWE = os.path.abspath(sys.argv.pop(1))
 BACKEND, GET, SWATCH = "org.freedesktop.impl.portal.desktop.kolwetest", (196, 92), (144, 104)
 WORK = pathlib.Path(tempfile.mkdtemp(prefix="kolwe-wayland-"))
 ANSWER = WORK / "answer"
-
-def spawn(*args, **kwargs):
-    proc = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL, **kwargs)
-    unittest.addModuleCleanup(proc.kill)
-    return proc
-
-def x(*args, **kwargs):
-    return subprocess.run(args, capture_output=True, timeout=20, **kwargs).stdout
-
-def poll(probe, timeout=20.0):
-    deadline = time.monotonic() + timeout
-    while not (result := probe()) and time.monotonic() < deadline:
-        time.sleep(0.05)
-    return result
-
-def grab(left, top, width=1, height=1):
-    raw = x("import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, left, top),
-            "+repage", "-depth", "8", "rgb:-")
-    return [raw[i:i + 3].hex().upper() for i in range(0, len(raw), 3)]
 
 def client_origin():  # the left end of the client area's grey top line, the one this long
     at = x("import", "-window", "root", "-depth", "8", "rgb:-").find(b"\x80" * 3 * 230) // 3
@@ -49,20 +32,17 @@ def setUpModule():
     (WORK / "kolwetest.portal").write_text("[portal]\nDBusName=%s\nUseIn=kolwetest\nInterfaces="
         "org.freedesktop.impl.portal.Screenshot;org.freedesktop.impl.portal.Access;\n" % BACKEND)
     ANSWER.write_text("")
-    read_end, write_end = os.pipe()
-    spawn("Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", pass_fds=(write_end,))
-    os.close(write_end)
-    os.environ["DISPLAY"] = ":" + os.fdopen(read_end).readline().strip()
+    start_xvfb(1024, 768)
     # The backend, on the system's python3-gi, owns its name before the frontend looks for it.
-    spawn("/usr/bin/python3", pathlib.Path(__file__).with_name("portal_backend.py"), BACKEND, ANSWER)
+    spawn(["/usr/bin/python3", pathlib.Path(__file__).with_name("portal_backend.py"), BACKEND, ANSWER])
     x("gdbus", "wait", "--session", "--timeout", "10", BACKEND)
-    spawn("/usr/libexec/xdg-desktop-portal")
+    spawn(["/usr/libexec/xdg-desktop-portal"])
     x("gdbus", "wait", "--session", "--timeout", "10", "org.freedesktop.portal.Desktop")
 
 class GetThroughPortal(unittest.TestCase):
     def launch(self, **env):
-        proc = spawn(KOLWE, env=dict(os.environ, **env))
-        self.addCleanup(proc.kill)
+        proc = spawn([KOLWE], env=dict(os.environ, **env))
+        self.addCleanup(stop, proc)
         self.origin = poll(client_origin)
         self.assertTrue(self.origin and poll(self.enabled), "no kolwe window on the screen")
         return proc
@@ -87,9 +67,9 @@ class GetThroughPortal(unittest.TestCase):
 
     def test_in_weston_as_x_client_under_xwayland_and_as_wayland_client(self):
         log = WORK / "weston.log"
-        self.addCleanup(spawn("weston", "--backend=x11-backend.so", "--use-pixman", "--xwayland",
-                              "--idle-time=0", "--shell=kiosk-shell.so", "--socket=wayland-kolwe",
-                              "--log=%s" % log).kill)
+        self.addCleanup(stop, spawn(["weston", "--backend=x11-backend.so", "--use-pixman",
+                                     "--xwayland", "--idle-time=0", "--shell=kiosk-shell.so",
+                                     "--socket=wayland-kolwe", "--log=%s" % log]))
         xwayland = poll(lambda: log.exists() and re.search(r"listening on display (:\d+)", log.read_text()))
         env = dict(WAYLAND_DISPLAY="wayland-kolwe", DISPLAY=xwayland[1], XDG_SESSION_TYPE="wayland")
         for platform, answer, colour in ("", "0 .8 .6 .4", "CC9966"), ("wayland", "0 0 .5 1", "0080FF"):
@@ -102,4 +82,7 @@ class GetThroughPortal(unittest.TestCase):
                 self.assertTrue(poll(lambda: not client_origin()), "the window stays on the screen")
 
 if __name__ == "__main__":
-    unittest.main()
+    try:
+        unittest.main()
+    finally:
+        stop_all()

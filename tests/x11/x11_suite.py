@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """kolwe on its own Xvfb and openbox: real input (xdotool), real pixels (ImageMagick's import),
 the real clipboard (xclip) and stacking state (xprop). Usage: x11_suite.py KOLWE [unittest args]"""
-import ctypes, os, pathlib, re, signal, subprocess, sys, tempfile, time, unittest
+import os, pathlib, re, signal, subprocess, sys, tempfile, unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
+from rig import grab, poll, spawn, start_xvfb, stop, stop_all, x
 
 KOLWE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "build/kolwe"
 TITLE, SCREEN, CLIENT = "^ミロカver1.10$", (1280, 1024), (240, 153)
@@ -10,42 +13,14 @@ DESKTOP = (40, SCREEN[1] - 40)  # a bare spot of the root window
 COPY, CLEAR, GET = (196, 44), (196, 68), (196, 92)
 CHECK_BOX, SWATCH, BLANK = (16, 144), (144, 104), (200, 120)
 SENTINEL = b"x11-suite-sentinel"
-_children = []
 _workdir = tempfile.TemporaryDirectory(prefix="kolwe-x11-")
-_libc = ctypes.CDLL(None, use_errno=True)
-
-def spawn(args, log=subprocess.DEVNULL, **kwargs):
-    """Starts a process that dies with the suite (PR_SET_PDEATHSIG), even a killed one."""
-    _children.append(subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
-                                      preexec_fn=lambda: _libc.prctl(1, signal.SIGKILL), **kwargs))
-    return _children[-1]
-
-def stop(proc):
-    for end in (proc.terminate, proc.kill):
-        if proc.poll() is None:
-            end()
-            poll(lambda: proc.poll() is not None, timeout=2)
-
-def x(*args, stdout=subprocess.PIPE, **kw):
-    return subprocess.run(args, stdout=stdout, stderr=subprocess.DEVNULL, timeout=10, **kw).stdout
-
-def poll(probe, timeout=5.0):
-    """The first truthy result of probe() within timeout, else its last result."""
-    deadline = time.monotonic() + timeout
-    while not (result := probe()) and time.monotonic() < deadline:
-        time.sleep(0.03)
-    return result
 
 def setUpModule():
     if not os.access(KOLWE, os.X_OK):
         raise RuntimeError("not an executable: " + KOLWE)
-    read_end, write_end = os.pipe()
-    spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
-           "-nolisten", "tcp"], pass_fds=(write_end,))
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:  # every client from now on runs on this display
-        os.environ.update(DISPLAY=":" + pipe.readline().strip(), QT_QPA_PLATFORM="xcb",
-                          XDG_RUNTIME_DIR=_workdir.name, XDG_CONFIG_HOME=_workdir.name)
+    start_xvfb(*SCREEN)
+    os.environ.update(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=_workdir.name,
+                      XDG_CONFIG_HOME=_workdir.name)
     spawn(["openbox"])
     if not poll(lambda: b"window id" in x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
         raise RuntimeError("openbox did not come up on " + os.environ["DISPLAY"])
@@ -60,11 +35,6 @@ def geometry(wid):
     info = x("xwininfo", "-id", str(wid)).decode()
     return tuple(int(re.search(key + r":\s*(-?\d+)", info)[1]) for key in
                  ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
-
-def grab(left, top, width=1, height=1):
-    raw = x("import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, left, top),
-            "+repage", "-depth", "8", "rgb:-")
-    return [raw[i:i + 3].hex().upper() for i in range(0, len(raw), 3)]
 
 def press(at, button=1):
     x("xdotool", "mousemove", str(at[0]), str(at[1]), "click", str(button))
@@ -253,8 +223,7 @@ if __name__ == "__main__":
         run, failed = result.testsRun, len(result.failures + result.errors)
         passed = max(run - failed - len(result.skipped), 0)
     finally:
-        for proc in reversed(_children):
-            stop(proc)
+        stop_all()
         _workdir.cleanup()
         print("%d passed, %d failed" % (passed, failed))
     sys.exit(1 if failed or not run else 0)

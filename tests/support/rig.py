@@ -1,0 +1,47 @@
+"""What the suites that run the built kolwe share: processes that die with the suite, a private
+Xvfb, polling for a condition, and reading the screen's pixels."""
+import ctypes, os, signal, subprocess, time
+
+_children = []
+_libc = ctypes.CDLL(None, use_errno=True)
+
+def spawn(args, log=subprocess.DEVNULL, **kwargs):
+    """Starts a process that dies with the suite (PR_SET_PDEATHSIG), even a killed one."""
+    _children.append(subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                                      preexec_fn=lambda: _libc.prctl(1, signal.SIGKILL), **kwargs))
+    return _children[-1]
+
+def stop(proc):
+    for end in (proc.terminate, proc.kill):
+        if proc.poll() is None:
+            end()
+            poll(lambda: proc.poll() is not None, timeout=2)
+
+def stop_all():
+    for proc in reversed(_children):
+        stop(proc)
+
+def x(*args, stdout=subprocess.PIPE, **kw):
+    return subprocess.run(args, stdout=stdout, stderr=subprocess.DEVNULL, timeout=20, **kw).stdout
+
+def poll(probe, timeout=10.0):
+    """The first truthy result of probe() within timeout, else its last result."""
+    deadline = time.monotonic() + timeout
+    while not (result := probe()) and time.monotonic() < deadline:
+        time.sleep(0.03)
+    return result
+
+def start_xvfb(width=1280, height=1024):
+    """A private X server; every client started from now on runs on it."""
+    read_end, write_end = os.pipe()
+    spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
+           "-nolisten", "tcp"], pass_fds=(write_end,))
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        os.environ["DISPLAY"] = ":" + pipe.readline().strip()
+
+def grab(left, top, width=1, height=1):
+    """The screen's pixels in the rectangle, row by row, as hex texts RRGGBB."""
+    raw = x("import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, left, top),
+            "+repage", "-depth", "8", "rgb:-")
+    return [raw[i:i + 3].hex().upper() for i in range(0, len(raw), 3)]
