@@ -1,12 +1,10 @@
 // The desktop portal's answers to a pick, with the version and the Response given by the test
-// and the bus's own errors coming from a connection to no bus at all; and "get" on the form in
-// a Wayland session with no bus.
+// and the bus's own errors coming from a connection to no bus at all.
 #include "toolkit/portal_pick.h"
 
 #include <QCoreApplication>
 
 #include "tests/support/form_fixture.h"
-#include "toolkit/qt_mlmouse.h"
 
 namespace {
 
@@ -49,18 +47,5 @@ TEST_P(PortalAnswerTest, GivesTheColourOnceOrNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Portal, PortalAnswerTest, ::testing::ValuesIn(kAnswers));
-
-TEST(PortalPickOnTheFormTest, InAWaylandSessionWithNoBusGetKeepsTheColourAndIsEnabledAgain) {
-  qputenv("WAYLAND_DISPLAY", "wayland-kolwe");
-  qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-  toolkit::QtMlmouse mouse;
-  FakeServices services;
-  Frmkolwe form({mouse, services, services, services});
-  form.Start();
-  QCoreApplication::processEvents();  // the bus's error answers the version at once
-  QTest::mouseClick(form.CmdGet.Widget(), Qt::LeftButton);
-  QCoreApplication::processEvents();
-  EXPECT_TRUE(form.PickArmed == 0 && form.CmdGet.Enabled() && form.Txt16.Text() == u"000000");
-}
 
 }  // namespace

@@ -72,8 +72,8 @@ class RandomActionsTest : public FormTest {
     }
     if (kind <= 10)
       return name + "@" + std::to_string(start) + "," + std::to_string(Uniform(0, length - start));
-    if (kind <=
-        14) {  // mostly a number, perhaps with blanks, a sign or a line end, or six hex digits
+    // Mostly a number, perhaps with blanks, a sign or a line end, or six hex digits.
+    if (kind <= 14) {
       QString text =
           kind <= 12 ? Pick("_+-", Uniform(0, 1)) + Pick(kDigits, Uniform(1, 5)) : Pick(kHex, 6);
       text = kind == 14 && Uniform(0, 1) ? Pick(kHex + kOthers + "~", Uniform(0, 12))

@@ -18,15 +18,9 @@ std::string Utf8(const Text& text) { return QString::fromStdU16String(text).toSt
 
 Views InStep(int red, int green, int blue) {
   const std::string hex = QString::asprintf("%02X%02X%02X", red, green, blue).toStdString();
-  return {std::to_string(red),
-          std::to_string(green),
-          std::to_string(blue),
-          hex,
-          red,
-          green,
-          blue,
-          toolkit::Rgb(red, green, blue),
-          true};
+  return std::tuple_cat(
+      std::tuple(std::to_string(red), std::to_string(green), std::to_string(blue)),
+      std::tuple(hex, red, green, blue, toolkit::Rgb(red, green, blue), true));
 }
 
 void FormTest::SetUp() {

@@ -45,3 +45,10 @@ def grab(left, top, width=1, height=1):
     raw = x("import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, left, top),
             "+repage", "-depth", "8", "rgb:-")
     return [raw[i:i + 3].hex().upper() for i in range(0, len(raw), 3)]
+
+def press(at, button=1):
+    x("xdotool", "mousemove", str(at[0]), str(at[1]), "click", str(button))
+
+def caption_dark(left, top, width, height):
+    """A button's caption is drawn dark when it is enabled and light grey when it is not."""
+    return min(int(c[2:4], 16) for c in grab(left, top, width, height)) < 100

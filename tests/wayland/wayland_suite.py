@@ -14,7 +14,7 @@ if "KOLWE_RIG" not in os.environ:  # rerun on a private session bus; as root, wi
     os.execvp(rerun[0], rerun)
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import grab, poll, spawn, start_xvfb, stop, stop_all, x
+from rig import caption_dark, grab, poll, press, spawn, start_xvfb, stop, stop_all, x
 
 KOLWE = os.path.abspath(sys.argv.pop(1))
 BACKEND, GET, SWATCH = "org.freedesktop.impl.portal.desktop.kolwetest", (196, 92), (144, 104)
@@ -50,12 +50,12 @@ class GetThroughPortal(unittest.TestCase):
     def at(self, dx, dy):
         return self.origin[0] + dx, self.origin[1] + dy
 
-    def enabled(self):  # "get"'s caption is drawn dark when enabled, light grey when not
-        return min(int(c[2:4], 16) for c in grab(*self.at(GET[0] - 10, GET[1] - 6), 20, 12)) < 100
+    def enabled(self):
+        return caption_dark(*self.at(GET[0] - 10, GET[1] - 6), 20, 12)
 
     def assertPicks(self, answer, colour):  # a press on "get" that the backend answers
         ANSWER.write_text(answer)
-        x("xdotool", "mousemove", *map(str, self.at(*GET)), "click", "1")
+        press(self.at(*GET))
         self.assertTrue(poll(lambda: not ANSWER.read_text()) and poll(self.enabled), "no answer")
         self.assertEqual(grab(*self.at(*SWATCH))[0], colour)
 
