@@ -1,5 +1,5 @@
-// The toolkit's rules for keys, pastes and drops, on the red field of the real form, whose key
-// filter admits digits and Backspace.
+// The toolkit's rules for keys, pastes, drops and the order of a click's events, on the red
+// field of the real form, whose key filter admits digits and Backspace.
 #include <QInputMethodEvent>
 #include <QMimeData>
 
@@ -45,6 +45,13 @@ TEST_F(ToolkitRulesTest, DroppedTextKeepsItsFirstLine) {
     QApplication::sendEvent(form().TxtR.Widget(), event);
   }
   EXPECT_EQ(Shown(), InStep(15, 0, 0));
+}
+
+TEST_F(ToolkitRulesTest, AClickIntoAFieldRaisesMouseDownBeforeGotFocus) {
+  raised.clear();
+  ClickAt(form().TxtG.Widget(), QPoint(12, 9));
+  EXPECT_EQ(raised, (std::vector<std::string>{"Frmkolwe_TxtG_MouseDown", "Frmkolwe_TxtG_GotFocus",
+                                              "Frmkolwe_TxtG_MouseUp"}));
 }
 
 }  // namespace
