@@ -82,11 +82,12 @@ class FieldEdit : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override {
     FlushPendingGotFocus();
+    const bool editing = IsEditingCommand(event);
     const std::optional<int16_t> code = CharacterCode(event);
-    if (IsEditingCommand(event) || !code) {
+    if (editing || !code) {
       // QLineEdit would insert the text of a key held with Alt or Meta.
       const bool alt_or_meta = event->modifiers() & (Qt::AltModifier | Qt::MetaModifier);
-      if (alt_or_meta && !IsEditingCommand(event) && !event->text().isEmpty()) {
+      if (alt_or_meta && !editing && !event->text().isEmpty()) {
         event->ignore();
         return;
       }
