@@ -74,7 +74,7 @@ class Frmkolwe {
   uint8_t TextBusy = 0;        // 1 while a decimal field's Change handler runs
   uint8_t PickArmed = 0;       // 1 from a click on CmdGet until the pick completes
   float BarLo = 0, BarHi = 0;  // client x where the scroll bars' track column lies
-  uint8_t BarSpan = 0;         // BarHi - BarLo
+  int16_t BarSpan = 0;         // BarHi - BarLo: up to 512 device pixels at a scale of 8
 
  private:
   // One decimal channel: its field, bar and variables, and where its refresh differs.
@@ -141,6 +141,7 @@ class Frmkolwe {
 
   // Channel scroll bars.
   void Frmkolwe_Form_Load();
+  void SetTrackColumn();
   void GetMousePos();
   void ScrollBarChange(toolkit::ScrollBar& bar, toolkit::TextBox& field);
   void Frmkolwe_HSclRed_Change();

@@ -5,9 +5,16 @@
 
 void Frmkolwe::Frmkolwe_Form_Load() {
   TextBusy = 0;
-  BarLo = static_cast<float>(HSclRed.Left() * 80.0 / 64.0);
-  BarHi = static_cast<float>(HSclRed.Left() * 144.0 / 64.0);
-  BarSpan = toolkit::RoundToByte(static_cast<double>(BarHi) - static_cast<double>(BarLo));
+  SetTrackColumn();
+}
+
+// The column is in device pixels, so it is measured again before each use: the window may
+// have moved to a monitor of another scale since load, or its monitor changed scale.
+void Frmkolwe::SetTrackColumn() {
+  const int32_t left = HSclRed.Left();
+  BarLo = static_cast<float>(left * 80.0 / 64.0);
+  BarHi = static_cast<float>(left * 144.0 / 64.0);
+  BarSpan = toolkit::RoundToInt16(static_cast<double>(BarHi) - static_cast<double>(BarLo));
 }
 
 void Frmkolwe::GetMousePos() {
@@ -16,6 +23,7 @@ void Frmkolwe::GetMousePos() {
 }
 
 void Frmkolwe::ScrollBarChange(toolkit::ScrollBar& bar, toolkit::TextBox& field) {
+  SetTrackColumn();
   GetMousePos();
   // Only a change the mouse made on this bar takes the pointer's position: a keyboard step
   // moves by its step, and a value typed into a field (TextBusy) is never replaced.

@@ -99,7 +99,6 @@ Int RoundHalfEven(double value) {
 }  // namespace
 
 int16_t RoundToInt16(double value) { return RoundHalfEven<int16_t>(value); }
-uint8_t RoundToByte(double value) { return RoundHalfEven<uint8_t>(value); }
 
 int32_t Rgb(int32_t red, int32_t green, int32_t blue) { return red + 256 * green + 65536 * blue; }
 

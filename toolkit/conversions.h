@@ -22,7 +22,6 @@ Text Hex(int32_t value);
 
 // Round to the nearest integer, ties to even; a result outside the type's range overflows.
 int16_t RoundToInt16(double value);
-uint8_t RoundToByte(double value);
 
 // red + 256 x green + 65536 x blue.
 int32_t Rgb(int32_t red, int32_t green, int32_t blue);
