@@ -1,9 +1,12 @@
 // The toolkit's rules for keys, pastes, drops and the order of a click's events, on the red
 // field of the real form, whose key filter admits digits and Backspace.
+#include <gtest/gtest-spi.h>
+
 #include <QInputMethodEvent>
 #include <QMimeData>
 
 #include "tests/support/form_fixture.h"
+#include "toolkit/runtime_error.h"
 
 namespace {
 
@@ -52,6 +55,20 @@ TEST_F(ToolkitRulesTest, AClickIntoAFieldRaisesMouseDownBeforeGotFocus) {
   ClickAt(form().TxtG.Widget(), QPoint(12, 9));
   EXPECT_EQ(raised, (std::vector<std::string>{"Frmkolwe_TxtG_MouseDown", "Frmkolwe_TxtG_GotFocus",
                                               "Frmkolwe_TxtG_MouseUp"}));
+}
+
+// No error ends the program: it abandons the one handler it reached and leaves one line,
+// and a test that did not expect it fails.
+TEST(DispatchTest, AnUntrappedErrorAbandonsItsHandlerAloneAndLeavesOneLine) {
+  toolkit::Event<> inner, outer;
+  std::vector<std::string> ran;
+  inner.Connect("Inner", [] { throw toolkit::RuntimeError(toolkit::ErrorNumber::Overflow); });
+  outer.Connect("Outer", [&] { ran.push_back("before"), inner.Raise(), ran.push_back("after"); });
+  testing::internal::CaptureStderr();
+  EXPECT_NONFATAL_FAILURE(outer.Raise(), "untrapped error in Inner");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "kolwe: untrapped error in Inner: runtime error 6 (overflow)\n");
+  EXPECT_EQ(ran, (std::vector<std::string>{"before", "after"}));
 }
 
 }  // namespace

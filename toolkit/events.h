@@ -1,6 +1,7 @@
 // Events and their dispatch. Every handler runs through Dispatch, which stops whatever
-// error reaches the handler's boundary (an error never ends the program) and can report
-// each handler run, with its nesting depth, to an observer.
+// error reaches the handler's boundary (an error never ends the program) and writes one line
+// about it to standard error, and can report each handler run, with its nesting depth, to an
+// observer.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,10 @@ enum class MouseButton : int16_t { Left = 1, Right = 2, Middle = 4 };
 // Called before each handler runs; depth 0 is a handler raised by the event loop.
 using DispatchObserver = std::function<void(const std::string& handler, int depth)>;
 void SetDispatchObserver(DispatchObserver observer);
+
+// Called for each error that reached a handler's boundary, after its line was written.
+using ErrorObserver = std::function<void(const std::string& handler, const std::string& error)>;
+void SetErrorObserver(ErrorObserver observer);
 
 // Once the program has ended, no further handler runs.
 void StopDispatching();

@@ -10,6 +10,10 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   toolkit::InstallRuntimeLook();
+  // An error that reaches a handler's boundary is a fault in any test that does not expect it.
+  toolkit::SetErrorObserver([](const std::string& handler, const std::string& error) {
+    ADD_FAILURE() << "untrapped error in " << handler << ": " << error;
+  });
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
