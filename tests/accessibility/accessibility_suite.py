@@ -7,7 +7,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import poll, spawn, start_xvfb, stop_all
+from rig import poll, spawn_kolwe, start_xvfb, stop, stop_all, untrapped_errors
 
 KOLWE = os.path.abspath(sys.argv.pop(1))
 # The client area's objects in order: role, name, the label it is labelled by. No line is listed.
@@ -29,15 +29,19 @@ class ScreenReaderView(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         start_xvfb()
-        spawn([KOLWE], log=None,
-              env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
+        cls.kolwe = spawn_kolwe(
+            [KOLWE], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
         find = lambda: [a for a in children(Atspi.get_desktop(0)) if a.get_name() == "kolwe"]
         app = poll(lambda: [c for a in find() for c in children(a)])
         cls.client = children(app[0])[0]
 
     @classmethod
     def tearDownClass(cls):
+        stop(cls.kolwe)
+        errors = untrapped_errors(cls.kolwe)
         stop_all()
+        if errors:
+            raise AssertionError("untrapped errors: %s" % errors)
 
     def objects(self):
         return children(self.client)

@@ -1,6 +1,6 @@
 """What the suites that run the built kolwe share: processes that die with the suite, a private
-Xvfb, polling for a condition, and reading the screen's pixels."""
-import ctypes, os, signal, subprocess, time
+Xvfb, polling for a condition, reading the screen's pixels, and kolwe's trace of errors."""
+import ctypes, os, signal, subprocess, sys, tempfile, time
 
 _children = []
 _libc = ctypes.CDLL(None, use_errno=True)
@@ -10,6 +10,21 @@ def spawn(args, log=subprocess.DEVNULL, **kwargs):
     _children.append(subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                                       preexec_fn=lambda: _libc.prctl(1, signal.SIGKILL), **kwargs))
     return _children[-1]
+
+def spawn_kolwe(args, **kwargs):
+    """Starts kolwe with its output kept for untrapped_errors()."""
+    log = tempfile.TemporaryFile()
+    proc = spawn(args, log=log, **kwargs)
+    proc.log = log
+    return proc
+
+def untrapped_errors(proc):
+    """The lines kolwe wrote for errors that reached a handler's boundary: a fault wherever a
+    test did not expect one. All its output is passed on to ours."""
+    proc.log.seek(0)
+    text = proc.log.read().decode(errors="replace")
+    sys.stderr.write(text)
+    return [line for line in text.splitlines() if "untrapped error" in line]
 
 def stop(proc):
     for end in (proc.terminate, proc.kill):
@@ -31,14 +46,20 @@ def poll(probe, timeout=10.0):
         time.sleep(0.03)
     return result
 
-def start_xvfb(width=1280, height=1024):
-    """A private X server; every client started from now on runs on it."""
+def start_xvfb(width=1280, height=1024, monitors=()):
+    """A private X server; every client started from now on runs on it. Monitors are RandR
+    monitors given as (name, left, width), side by side across the whole height; the server
+    must not reset when its last client leaves, or it forgets them."""
     read_end, write_end = os.pipe()
-    spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
-           "-nolisten", "tcp"], pass_fds=(write_end,))
+    server = spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
+                    "-nolisten", "tcp"] + (["-noreset"] if monitors else []), pass_fds=(write_end,))
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
         os.environ["DISPLAY"] = ":" + pipe.readline().strip()
+    for name, left, monitor_width in monitors:  # about 96 dpi: 271 mm for 1024 pixels
+        x("xrandr", "--setmonitor", name, "%d/%dx%d/%d+%d+0" % (monitor_width, monitor_width * 271 // 1024,
+          height, height * 203 // 768, left), "screen" if left == 0 else "none")
+    return server
 
 def grab(left, top, width=1, height=1):
     """The screen's pixels in the rectangle, row by row, as hex texts RRGGBB."""

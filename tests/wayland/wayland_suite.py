@@ -14,7 +14,8 @@ if "KOLWE_RIG" not in os.environ:  # rerun on a private session bus; as root, wi
     os.execvp(rerun[0], rerun)
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import caption_dark, grab, poll, press, spawn, start_xvfb, stop, stop_all, x
+from rig import (caption_dark, grab, poll, press, spawn, spawn_kolwe, start_xvfb, stop, stop_all,
+                 untrapped_errors, x)
 
 KOLWE = os.path.abspath(sys.argv.pop(1))
 BACKEND, GET, SWATCH = "org.freedesktop.impl.portal.desktop.kolwetest", (196, 92), (144, 104)
@@ -41,7 +42,8 @@ def setUpModule():
 
 class GetThroughPortal(unittest.TestCase):
     def launch(self, **env):
-        proc = spawn([KOLWE], env=dict(os.environ, **env))
+        proc = spawn_kolwe([KOLWE], env=dict(os.environ, **env))
+        self.addCleanup(lambda: self.assertEqual(untrapped_errors(proc), []))
         self.addCleanup(stop, proc)
         self.origin = poll(client_origin)
         self.assertTrue(self.origin and poll(self.enabled), "no kolwe window on the screen")

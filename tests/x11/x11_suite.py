@@ -1,23 +1,26 @@
 #!/usr/bin/env python3
 """kolwe on its own Xvfb and openbox: real input (xdotool), real pixels (ImageMagick's import),
-the real clipboard (xclip) and stacking state (xprop). Usage: x11_suite.py KOLWE [unittest args]"""
+the real clipboard (xclip) and stacking state (xprop), on one screen and on two monitors of
+different scales. Usage: x11_suite.py KOLWE [unittest args]"""
 import os, pathlib, re, subprocess, sys, tempfile, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import caption_dark, grab, poll, press, spawn, start_xvfb, stop, stop_all, x
+from rig import (caption_dark, grab, poll, press, spawn, spawn_kolwe, start_xvfb, stop, stop_all,
+                 untrapped_errors, x)
 
 KOLWE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "build/kolwe"
-TITLE, SCREEN, CLIENT = "^ミロカver1.10$", (1280, 1024), (240, 153)
+# Room for the window at scale 5, where it opens at device pixels (1320, 1075).
+TITLE, SCREEN, CLIENT = "^ミロカver1.10$", (2560, 2048), (240, 153)
 # Client-area points (logical pixels) inside the controls the tests press or read.
 COPY, CLEAR, GET = (196, 44), (196, 68), (196, 92)
-CHECK_BOX, SWATCH = (16, 144), (144, 104)
+CHECK_BOX, SWATCH, RED_FIELD = (16, 144), (144, 104), (44, 24)
+RED_LEFT_ARROW, RED_TRACK, RED_THUMB_AT_0 = (68, 24), (112, 24), (88, 24)
 SENTINEL = b"x11-suite-sentinel"
 _workdir = tempfile.TemporaryDirectory(prefix="kolwe-x11-")
 
-def setUpModule():
-    if not os.access(KOLWE, os.X_OK):
-        raise RuntimeError("not an executable: " + KOLWE)
-    start_xvfb(*SCREEN)
+def start_desktop(width, height, monitors=()):
+    """A private Xvfb with openbox; kolwe runs there as an X client."""
+    start_xvfb(width, height, monitors)
     os.environ.update(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=_workdir.name,
                       XDG_CONFIG_HOME=_workdir.name)
     spawn(["openbox"])
@@ -35,18 +38,27 @@ def geometry(wid):
     return tuple(int(re.search(key + r":\s*(-?\d+)", info)[1]) for key in
                  ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
-class KolweOnX11(unittest.TestCase):
-    def launch(self, scale=1, root=None):
+class KolweWindow(unittest.TestCase):
+    """Starts kolwe and reads and presses its window as a user would."""
+    def launch(self, scale=1, root=None, env=None):
+        """Starts kolwe at a scale, through QT_SCALE_FACTOR unless env sets it another way, and
+        waits for its window."""
         if root:  # a desktop of one colour
             x("xsetroot", "-solid", "#" + root)
-        env = dict(os.environ, QT_SCALE_FACTOR=str(scale))
-        self.scale, self.proc = scale, spawn([KOLWE], log=None, env=env)  # its output is ours
-        self.addCleanup(stop, self.proc)
-        self.wid, (left, top, self.width, self.height) = self.find(TITLE)
-        # The client area lies under the menu bar, at the bottom of the window.
-        self.origin = (left, top + self.height - CLIENT[1] * scale)
+        env = dict(os.environ, **({"QT_SCALE_FACTOR": str(scale)} if env is None else env))
+        self.proc = proc = spawn_kolwe([KOLWE], env=env)
+        self.addCleanup(lambda: self.assertEqual(untrapped_errors(proc), []))
+        self.addCleanup(stop, proc)
+        self.wid = self.find(TITLE)[0]
+        self.place(scale)
         self.assertTrue(poll(lambda: self.enabled(GET), timeout=10), "never painted")
         self.assertTrue(poll(lambda: active() == self.wid), "the new window has no focus")
+
+    def place(self, scale):
+        """Where the window now is, drawn at the scale of its monitor."""
+        left, top, self.width, self.height = geometry(self.wid)
+        # The client area lies under the menu bar, at the bottom of the window.
+        self.scale, self.origin = scale, (left, top + self.height - CLIENT[1] * scale)
 
     def find(self, title):
         found = poll(lambda: windows(title), timeout=10)
@@ -54,10 +66,11 @@ class KolweOnX11(unittest.TestCase):
         return found[0], geometry(found[0])
 
     def at(self, point):
-        return (self.origin[0] + point[0] * self.scale, self.origin[1] + point[1] * self.scale)
+        return (int(self.origin[0] + point[0] * self.scale), int(self.origin[1] + point[1] * self.scale))
 
     def enabled(self, button):
-        return caption_dark(*self.at((button[0] - 10, button[1] - 6)), 20 * self.scale, 12 * self.scale)
+        return caption_dark(*self.at((button[0] - 10, button[1] - 6)), int(20 * self.scale),
+                            int(12 * self.scale))
 
     def pick(self, at=None, button=1):
         """Arms a pick; given at, presses there and checks that the colour under it is shown."""
@@ -71,6 +84,14 @@ class KolweOnX11(unittest.TestCase):
             self.assertShown(under)
             return under
 
+    def type_red(self, text):
+        press(self.at(RED_FIELD))
+        x("xdotool", "key", "ctrl+a", "type", text)
+
+    def drag(self, start, end):
+        x("xdotool", "mousemove", *map(str, start), "mousedown", "1")
+        x("xdotool", "mousemove", *map(str, end), "mouseup", "1")
+
     def assertShown(self, colour):
         """The swatch shows colour, and "copy" replaces a sentinel on the clipboard with exactly
         its hex text (xclip stays behind to serve the sentinel, so it must not hold our pipe)."""
@@ -78,6 +99,11 @@ class KolweOnX11(unittest.TestCase):
         press(self.at(COPY))
         copied = poll(lambda: x("xclip", "-selection", "clipboard", "-o").replace(SENTINEL, b""))
         self.assertEqual((grab(*self.at(SWATCH))[0], copied), (colour, colour.encode()))
+
+class KolweOnX11(KolweWindow):
+    @classmethod
+    def setUpClass(cls):
+        start_desktop(*SCREEN)
 
     def assertEnds(self):
         poll(lambda: self.proc.poll() is not None, timeout=3)
@@ -136,6 +162,22 @@ class KolweOnX11(unittest.TestCase):
         press((self.origin[0] + 152, int(self.origin[1] + 30)))
         self.assertShown("A60000")
 
+    def test_thumb_drag_and_track_click_at_scales_4_and_5(self):
+        """Track columns over 255 device pixels wide: scale 5 through Qt, and scale 4 from the X
+        resources alone, as a desktop's font settings give it."""
+        self.assertDragAndClickWork(5)
+        x("xrdb", "-merge", input=b"Xft.dpi: 384\n")
+        self.addCleanup(x, "xrdb", "-remove")
+        self.assertDragAndClickWork(4, env={})
+
+    def assertDragAndClickWork(self, scale, env=None):
+        self.launch(scale, env=env)
+        self.drag(self.at(RED_THUMB_AT_0), self.at((118, 24)))  # (118 - 80) / 64 of 255
+        self.assertShown("970000")
+        press(self.at((96, 24)))  # on the track, left of the thumb: (96 - 80) / 64 of 255
+        self.assertShown("400000")
+        stop(self.proc)
+
     def test_stay_on_top_set_and_cleared_in_place(self):
         other, _ = self.show("other", 60, b"\x80" * 10800, 900, 500)
         self.launch()
@@ -190,6 +232,50 @@ class KolweOnX11(unittest.TestCase):
             run = subprocess.run([KOLWE] + args, env=env, capture_output=True, text=True, timeout=10)
             shown = run.stderr or run.stdout.splitlines(keepends=True)[0]  # errors: one line
             self.assertEqual((run.returncode, shown, windows(TITLE)), (status, output, []), args)
+
+MONITOR = (1024, 768)
+
+def where(point):
+    """The colour of the desktop's pixel at point: red and blue are x and y modulo 256, green
+    holds their high bits."""
+    return "%02X%02X%02X" % (point[0] & 255, point[0] >> 8 | point[1] >> 8 << 4, point[1] & 255)
+
+class KolweOnTwoMonitors(KolweWindow):
+    """One X screen of two RandR monitors side by side, which Qt reads as two screens, at scales
+    1 and 2 in both orders; every pixel of the desktop tells where it is."""
+    ORDERS = (({"QT_SCREEN_SCALE_FACTORS": "A=1;B=2"}, 1, 2), ({"QT_SCREEN_SCALE_FACTORS": "A=2;B=1"}, 2, 1))
+
+    @classmethod
+    def setUpClass(cls):
+        width, height = MONITOR
+        start_desktop(2 * width, height, monitors=(("*A", 0, width), ("B", width, width)))
+        desktop = pathlib.Path(_workdir.name, "where.ppm")
+        desktop.write_bytes(b"P6 %d %d 255\n" % (2 * width, height) + b"".join(
+            bytes.fromhex("".join(where((px, py)) for px in range(2 * width))) for py in range(height)))
+        x("display", "-window", "root", str(desktop))
+
+    def test_picks_at_both_monitors_corners_and_at_the_seam(self):
+        width, height = MONITOR
+        points = ((0, 0), (width - 1, height - 1), (width, 0), (2 * width - 1, height - 1),
+                  (width - 1, height // 2), (width, height // 2))
+        for env, scale_a, _ in self.ORDERS:
+            self.launch(scale_a, env=env)
+            for point in points:
+                self.assertEqual(self.pick(point), where(point), (env, point))
+            stop(self.proc)
+
+    def test_track_and_arrow_clicks_after_moving_to_the_other_monitor(self):
+        for env, scale_a, scale_b in self.ORDERS:
+            self.launch(scale_a, env=env)
+            x("xdotool", "windowmove", "--sync", str(self.wid), str(MONITOR[0] + 200), "100")
+            poll(lambda: geometry(self.wid)[2] == CLIENT[0] * scale_b)
+            self.place(scale_b)
+            press(self.at(RED_TRACK))  # the middle of the track column
+            self.assertShown("800000")
+            self.type_red("100")
+            press(self.at(RED_LEFT_ARROW))  # outside the column: one step down
+            self.assertShown("630000")
+            stop(self.proc)
 
 if __name__ == "__main__":
     try:
