@@ -2,6 +2,6 @@
 #include "app/frmkolwe.h"
 
 void Frmkolwe::Frmkolwe_IDMend_Click() {
-  Answer = services_.message_box.MsgBox(u"終了しますか？", toolkit::kMsgBoxYesNo, u"ミロカver1.10");
+  Answer = services_.message_box.MsgBox(u"終了しますか？", u"ミロカver1.10");
   if (Answer == toolkit::kMsgBoxYes) services_.end.End();
 }

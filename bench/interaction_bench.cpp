@@ -42,7 +42,7 @@ struct StillMouse : toolkit::Mlmouse {
 };
 
 struct NoMessageBox : toolkit::MessageBoxService {
-  int16_t MsgBox(const Text&, int32_t, const Text&) override { return toolkit::kMsgBoxNo; }
+  int16_t MsgBox(const Text&, const Text&) override { return toolkit::kMsgBoxNo; }
 };
 struct NoClipboard : toolkit::ClipboardService {
   void SetText(const Text&) override {}

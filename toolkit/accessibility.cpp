@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QScrollBar>
 
-#include "toolkit/label.h"
 #include "toolkit/qt_text.h"
 
 namespace toolkit {
@@ -98,12 +97,8 @@ void SetAccessibleName(QWidget* control, const Text& name) {
   control->setAccessibleName(ToQString(name));
 }
 
-void SetAccessibleDescription(QWidget* control, const Text& description) {
-  control->setAccessibleDescription(ToQString(description));
-}
-
-void SetLabelFor(const Label& label, QWidget* control) {
-  auto* caption = static_cast<QLabel*>(label.Widget());
+void SetLabelFor(QWidget* label, QWidget* control) {
+  auto* caption = static_cast<QLabel*>(label);
   if (!caption->buddy()) caption->setBuddy(control);
   control->setProperty(kLabelledBy, QVariant::fromValue(QPointer<QWidget>(caption)));
 }

@@ -57,7 +57,6 @@ Form::~Form() {
 }
 
 void Form::SetCaption(const Text& caption) { window_->setWindowTitle(ToQString(caption)); }
-Text Form::Caption() const { return FromQString(window_->windowTitle()); }
 
 void Form::SetClientSize(int width_twips, int height_twips) {
   client_->setFixedSize(TwipsToPixels(width_twips), TwipsToPixels(height_twips));

@@ -36,7 +36,6 @@ class Form {
   void Show();
 
   int32_t hWnd() const;
-  Text Caption() const;
 
   // The form whose window handle this is, or nullptr.
   static Form* FromHandle(int32_t handle);

@@ -11,8 +11,7 @@
 
 namespace toolkit {
 
-int16_t QtMessageBox::MsgBox(const Text& prompt, int32_t style, const Text& title) {
-  (void)style;  // the program only asks Yes/No questions with Yes as the default
+int16_t QtMessageBox::MsgBox(const Text& prompt, const Text& title) {
   QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(prompt),
                   QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
   box.setDefaultButton(QMessageBox::Yes);

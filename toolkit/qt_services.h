@@ -7,7 +7,7 @@ namespace toolkit {
 
 class QtMessageBox : public MessageBoxService {
  public:
-  int16_t MsgBox(const Text& prompt, int32_t style, const Text& title) override;
+  int16_t MsgBox(const Text& prompt, const Text& title) override;
 };
 
 class QtClipboard : public ClipboardService {

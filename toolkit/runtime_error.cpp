@@ -21,7 +21,6 @@ const char* Name(ErrorNumber number) {
 
 RuntimeError::RuntimeError(ErrorNumber number)
     : std::runtime_error("runtime error " + std::to_string(static_cast<int>(number)) + " (" +
-                         Name(number) + ")"),
-      number_(number) {}
+                         Name(number) + ")") {}
 
 }  // namespace toolkit

@@ -1,5 +1,5 @@
-// The one error type of the toolkit: a failed conversion or property write carries the
-// runtime's error number, and a handler with an error trap catches it there.
+// The one error type of the toolkit: a failed conversion or property write, named with the
+// runtime's error number in its message; a handler with an error trap catches it there.
 #pragma once
 
 #include <cstdint>
@@ -16,10 +16,6 @@ enum class ErrorNumber : int16_t {
 class RuntimeError : public std::runtime_error {
  public:
   explicit RuntimeError(ErrorNumber number);
-  ErrorNumber Number() const { return number_; }
-
- private:
-  ErrorNumber number_;
 };
 
 }  // namespace toolkit

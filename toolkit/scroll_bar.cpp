@@ -104,8 +104,6 @@ void ScrollBar::SetValue(int16_t value) {
   bar_->setValue(value);
 }
 
-int16_t ScrollBar::Min() const { return static_cast<int16_t>(bar_->minimum()); }
-int16_t ScrollBar::Max() const { return static_cast<int16_t>(bar_->maximum()); }
 bool ScrollBar::MouseCaused() const { return bar_->mouse_held; }
 
 int32_t ScrollBar::Left() const { return DeviceRect(bar_).left(); }

@@ -34,8 +34,6 @@ class ScrollBar {
   int16_t Value() const;
   // A value outside Min..Max is an invalid property value.
   void SetValue(int16_t value);
-  int16_t Min() const;
-  int16_t Max() const;
   // Whether the change being raised came from the mouse on this bar (a click, a held press
   // or the end of a drag), not from a key or from code.
   bool MouseCaused() const;

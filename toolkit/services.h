@@ -9,14 +9,13 @@
 namespace toolkit {
 
 enum MsgBoxResult : int16_t { kMsgBoxYes = 6, kMsgBoxNo = 7 };
-// Style value: Yes and No buttons, no icon, Yes the default, modal to the application.
-constexpr int32_t kMsgBoxYesNo = 4;
 
 class MessageBoxService {
  public:
   virtual ~MessageBoxService() = default;
-  // Shows the question modally and returns the button code.
-  virtual int16_t MsgBox(const Text& prompt, int32_t style, const Text& title) = 0;
+  // Asks the question modally to the application, with the buttons Yes and No, no icon and
+  // Yes the default, and returns the button code.
+  virtual int16_t MsgBox(const Text& prompt, const Text& title) = 0;
 };
 
 class ClipboardService {

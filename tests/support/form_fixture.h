@@ -44,8 +44,8 @@ struct FakeServices : toolkit::MessageBoxService, toolkit::ClipboardService, too
   int16_t answer = toolkit::kMsgBoxNo;
   std::vector<Text> asked, copied;
   int ended = 0;
-  int16_t MsgBox(const Text& prompt, int32_t style, const Text& title) override {
-    return asked.insert(asked.end(), {prompt, toolkit::Str(style), title}), answer;
+  int16_t MsgBox(const Text& prompt, const Text& title) override {
+    return asked.insert(asked.end(), {prompt, title}), answer;
   }
   void SetText(const Text& text) override { copied.push_back(text); }
   void End() override { ++ended; }
