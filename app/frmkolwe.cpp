@@ -93,7 +93,7 @@ void Frmkolwe::NameForScreenReaders() {
                 {Txt16.Widget(), u"16進数", Label16}};
   for (const auto& named : kNamed) {
     toolkit::SetAccessibleName(named.control, named.name);
-    toolkit::SetLabelFor(named.label, named.control);
+    toolkit::SetLabelFor(named.label.Widget(), named.control);
   }
   toolkit::SetAccessibleName(LblColor.Widget(), u"色見本");
 }
@@ -108,6 +108,9 @@ Frmkolwe::Channel Frmkolwe::Green() {
   return {TxtG, HSclGreen, LenG, PrevG, MouseDownG, RefreshOrder::SwatchFirst};
 }
 
+// Blue writes the hex text before it paints the swatch, as the window always has. Both
+// orders end with the same views: SetLblColor and SetHexText read the same three fields, and
+// fail on the same texts.
 Frmkolwe::Channel Frmkolwe::Blue() {
   return {TxtB, HSclBlue, LenB, PrevB, MouseDownB, RefreshOrder::SwatchLast};
 }

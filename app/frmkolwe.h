@@ -112,6 +112,7 @@ class Frmkolwe {
   void SetLblColor();
 
   // Decimal channel fields.
+  void SelectWholeText(toolkit::TextBox& field);
   void DecimalFieldChange(Channel channel);
   void DecimalFieldKeyPress(Channel channel, int16_t& key_ascii);
   void DecimalFieldGotFocus(Channel channel);

@@ -2,32 +2,45 @@
 // change is tidied, checked, carried to the field's scroll bar and, once no field is empty,
 // to the swatch and the hexadecimal text.
 #include "app/frmkolwe.h"
-#include "color/field_keys.h"
+#include "color/field_rules.h"
 
 namespace {
-constexpr int32_t kFullField = 3;
+
+// TextBusy is 1 while a decimal field's change runs and 0 after it, however it ends. A plain
+// flag, not a count: a nested run clears it at its own end.
+class BusyWhileRunning {
+ public:
+  explicit BusyWhileRunning(uint8_t& flag) : flag_(flag) { flag_ = 1; }
+  ~BusyWhileRunning() { flag_ = 0; }
+  BusyWhileRunning(const BusyWhileRunning&) = delete;
+  BusyWhileRunning& operator=(const BusyWhileRunning&) = delete;
+
+ private:
+  uint8_t& flag_;
+};
+
 }  // namespace
+
+void Frmkolwe::SelectWholeText(toolkit::TextBox& field) {
+  field.SetSelStart(0);
+  field.SetSelLength(static_cast<int32_t>(field.Text().size()));
+}
 
 void Frmkolwe::DecimalFieldChange(Channel channel) {
   toolkit::TextBox& field = channel.field;
-  TextBusy = 1;
+  const BusyWhileRunning busy(TextBusy);
   LenB = static_cast<int32_t>(TxtB.Text().size());
   LenR = static_cast<int32_t>(TxtR.Text().size());
   LenG = static_cast<int32_t>(TxtG.Text().size());
 
   // An emptied field is refilled with a selected "0" while the hex field holds a colour.
-  if (channel.len == 0 && HexLen == 6 && HexFieldHoldsColour()) {
+  if (channel.len == 0 && HexLen == kFullHexField && HexFieldHoldsColour()) {
     field.SetText(u"0");
     SelectWholeText(field);
   }
 
-  // Leading zero: each write runs this handler again, so "007" becomes "07", then "7".
-  const Text text = field.Text();
-  if (!text.empty() && text[0] == u'0' && channel.len == 2) {
-    field.SetText(text.substr(1, 1));
-  } else if (!text.empty() && text[0] == u'0' && channel.len == 3) {
-    field.SetText(text.substr(1, 2));
-  }
+  // Each write runs this handler again, so "007" becomes "07", then "7".
+  if (const auto tidied = WithoutLeadingZero(field.Text())) field.SetText(*tidied);
 
   try {
     // A value above 255, or below 0 (only a paste can bring one), gives the last accepted
@@ -54,17 +67,11 @@ void Frmkolwe::DecimalFieldChange(Channel channel) {
   } catch (...) {
     // The change is abandoned silently; the last accepted colour stays everywhere else.
   }
-  TextBusy = 0;
 }
 
 void Frmkolwe::DecimalFieldKeyPress(Channel channel, int16_t& key_ascii) {
-  if ((key_ascii < u'0' || key_ascii > u'9') && key_ascii != kBackspace) key_ascii = 0;
   channel.len = static_cast<int32_t>(channel.field.Text().size());
-  if (channel.len == kFullField) {
-    if (channel.field.SelLength() < 1 && key_ascii != kBackspace) key_ascii = kRefused;
-  } else if (channel.len > kFullField) {
-    key_ascii = kRefused;
-  }
+  key_ascii = DecimalFieldKey(key_ascii, channel.len, channel.field.SelLength());
 }
 
 void Frmkolwe::DecimalFieldGotFocus(Channel channel) {

@@ -1,25 +1,7 @@
 // The hexadecimal field Txt16: six digits RRGGBB set the three decimal fields and the
 // swatch; any other text empties the decimal fields until the colour is complete again.
 #include "app/frmkolwe.h"
-#include "color/field_keys.h"
-
-namespace {
-
-constexpr int16_t kFullField = 6;
-
-bool IsHexDigit(char16_t c) {
-  return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
-}
-
-bool IsColourText(const Text& text) {
-  if (text.size() != static_cast<size_t>(kFullField)) return false;
-  for (char16_t c : text) {
-    if (!IsHexDigit(c)) return false;
-  }
-  return true;
-}
-
-}  // namespace
+#include "color/field_rules.h"
 
 // Six characters that are not all hexadecimal digits (only a paste brings them) are not a
 // colour: they count as an incomplete text everywhere.
@@ -28,7 +10,7 @@ bool Frmkolwe::HexFieldHoldsColour() { return IsColourText(Txt16.Text()); }
 void Frmkolwe::Frmkolwe_Txt16_Change() {
   const Text text = Txt16.Text();
   HexLen = static_cast<int16_t>(text.size());  // first: the decimal handlers below read it
-  if (HexLen == kFullField && IsColourText(text)) {
+  if (IsColourText(text)) {
     // This run's own values: a nested run must not change what it writes.
     const Text HexPartR = text.substr(0, 2);
     const Text HexPartG = text.substr(2, 2);
@@ -50,16 +32,8 @@ void Frmkolwe::Frmkolwe_Txt16_Change() {
 }
 
 void Frmkolwe::Frmkolwe_Txt16_KeyPress(int16_t& key_ascii) {
-  const bool admitted =
-      key_ascii == kBackspace || (key_ascii > 0 && IsHexDigit(static_cast<char16_t>(key_ascii)));
-  if (!admitted) key_ascii = 0;
   HexLen = static_cast<int16_t>(Txt16.Text().size());
-  const int32_t sel_length = Txt16.SelLength();
-  if (HexLen >= kFullField) {
-    const bool replaces_selection = HexLen == kFullField && sel_length >= 1;
-    const bool backspace = HexLen == kFullField && key_ascii == kBackspace;
-    if (!replaces_selection && !backspace) key_ascii = kRefused;
-  }
+  key_ascii = HexFieldKey(key_ascii, HexLen, Txt16.SelLength());
 }
 
 void Frmkolwe::Frmkolwe_Txt16_GotFocus() {

@@ -3,6 +3,15 @@
 // bar to the pointer.
 #include "app/frmkolwe.h"
 
+namespace {
+
+// Where the track column lies, in proportion to the bars' left edge: the design layout puts
+// the bar's left edge at 64 and its arrows outside the column from 80 to 144.
+constexpr double kTrackStartPerLeft = 80.0 / 64.0;
+constexpr double kTrackEndPerLeft = 144.0 / 64.0;
+
+}  // namespace
+
 void Frmkolwe::Frmkolwe_Form_Load() {
   TextBusy = 0;
   SetTrackColumn();
@@ -12,8 +21,8 @@ void Frmkolwe::Frmkolwe_Form_Load() {
 // have moved to a monitor of another scale since load, or its monitor changed scale.
 void Frmkolwe::SetTrackColumn() {
   const int32_t left = HSclRed.Left();
-  BarLo = static_cast<float>(left * 80.0 / 64.0);
-  BarHi = static_cast<float>(left * 144.0 / 64.0);
+  BarLo = static_cast<float>(left * kTrackStartPerLeft);
+  BarHi = static_cast<float>(left * kTrackEndPerLeft);
   BarSpan = toolkit::RoundToInt16(static_cast<double>(BarHi) - static_cast<double>(BarLo));
 }
 

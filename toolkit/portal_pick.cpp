@@ -19,11 +19,6 @@ const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 constexpr uint32_t kFirstPickerVersion = 2;
 constexpr uint32_t kSuccess = 0, kFailed = 2;
 
-// A channel from 0 to 1 as 0 to 255, rounded to the nearest: 0.5 gives 128.
-int32_t Channel(double fraction) {
-  return int32_t(std::lround((fraction > 0 ? std::min(fraction, 1.0) : 0.0) * 255));
-}
-
 // The "color" of a Response's results: three doubles, red, green and blue.
 std::optional<std::array<double, 3>> ColorOf(const QVariantMap& results) {
   const QVariant color = results.value(QStringLiteral("color"));
@@ -53,6 +48,10 @@ void OnReply(QObject* owner, const QDBusPendingCall& call, Then then) {
 }
 
 }  // namespace
+
+int32_t PortalChannel(double fraction) {
+  return int32_t(std::lround((fraction > 0 ? std::min(fraction, 1.0) : 0.0) * 255));
+}
 
 PortalPick::PortalPick(QDBusConnection bus) : bus_(std::move(bus)) {}
 
@@ -99,7 +98,7 @@ void PortalPick::Response(uint code, const QVariantMap& results) {
 void PortalPick::Answered(uint32_t code, std::optional<std::array<double, 3>> rgb) {
   if (code != kSuccess || !rgb) return Finish(std::nullopt);
   const auto& [red, green, blue] = *rgb;
-  Finish(Channel(red) + 256 * Channel(green) + 65536 * Channel(blue));
+  Finish(PortalChannel(red) + 256 * PortalChannel(green) + 65536 * PortalChannel(blue));
 }
 
 void PortalPick::Finish(std::optional<int32_t> color) {

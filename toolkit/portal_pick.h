@@ -13,6 +13,10 @@
 
 namespace toolkit {
 
+// A channel of the portal's colour, from 0 to 1, as 0 to 255: rounded to the nearest, so 0.5
+// gives 128; outside 0..1 it is clamped, and NaN counts as 0.
+int32_t PortalChannel(double fraction);
+
 // Asks the portal for one colour and hands back its colour value (red + 256 x green + 65536 x
 // blue), or nothing where the pick gave none: cancelled, failed, an error on the bus, no portal,
 // or a portal older than version 2, which has no picker.
