@@ -7,19 +7,26 @@ namespace {
 using HexFieldTest = FormTest;
 
 TEST_F(HexFieldTest, SixDigitsCompleteTheColourInUpperCaseAndOtherTextsEmptyTheFields) {
-  const QString refused = QStringLiteral("H+gG-_x.１Ａ\x01\x7f");
+  const QString refused = QStringLiteral("gG-_x.１Ａ\x01\x7f");
   const Views kept = InStep(26, 43, 60);
-  ExpectRows(
-      {{"H@0,6 H+\b1a2B3", {"", "", "", "1a2B3", 0, 0, 0, 0, false}},
-       {"H@0,6 H+\b1a2B3c", kept},
-       {"H=00ff0a~", InStep(0, 255, 10)},  // as copied from a terminal
-       {"H=1A2B3C H+\b", {"", "", "", "1A2B3", 26, 43, 60, std::get<7>(kept), false}},
-       {"H=1A2B3C H+7 H@0,6 " + refused, kept},  // a full field takes only Backspace
-       {"H=12 " + refused, {"", "", "", "12", 0, 0, 0, 0, false}},
-       {"H=1234567 H+1a\b H@0,7 H+1a\b", {"", "", "", "1234567", 0, 0, 0, 0, false}},
-       {"H=1A2B3C H@0,1 H+b H@3,1 H+0 H@5,1 H+d", InStep(186, 32, 61)},  // a digit over one digit
-       {"H=1A2B3C H=12345G R=5 R+\b",  // six characters, not all hex digits: no colour
-        {"", "", "", "12345G", 5, 43, 60, std::get<7>(kept), false}}});
+  const int32_t kept_swatch = std::get<7>(kept);
+  ExpectRows({{{Select(Hex, 0, 6), Type(Hex, "\b1a2B3")}, {"", "", "", "1a2B3", 0, 0, 0, 0, false}},
+              {{Select(Hex, 0, 6), Type(Hex, "\b1a2B3c")}, kept},
+              {{Paste(Hex, "00ff0a\r\n")}, InStep(0, 255, 10)},  // as copied from a terminal
+              {{Paste(Hex, "1A2B3C"), Type(Hex, "\b")},
+               {"", "", "", "1A2B3", 26, 43, 60, kept_swatch, false}},
+              // A full field takes only Backspace.
+              {{Paste(Hex, "1A2B3C"), Type(Hex, "7"), Select(Hex, 0, 6), Type(Hex, refused)}, kept},
+              {{Paste(Hex, "12"), Type(Hex, refused)}, {"", "", "", "12", 0, 0, 0, 0, false}},
+              {{Paste(Hex, "1234567"), Type(Hex, "1a\b"), Select(Hex, 0, 7), Type(Hex, "1a\b")},
+               {"", "", "", "1234567", 0, 0, 0, 0, false}},
+              // A digit typed over one digit changes only its channel.
+              {{Paste(Hex, "1A2B3C"), Select(Hex, 0, 1), Type(Hex, "b"), Select(Hex, 3, 1),
+                Type(Hex, "0"), Select(Hex, 5, 1), Type(Hex, "d")},
+               InStep(186, 32, 61)},
+              // Six characters, not all hex digits: no colour.
+              {{Paste(Hex, "1A2B3C"), Paste(Hex, "12345G"), Paste(R, "5"), Type(R, "\b")},
+               {"", "", "", "12345G", 5, 43, 60, kept_swatch, false}}});
 }
 
 }  // namespace

@@ -10,16 +10,39 @@
 #include <random>
 
 #include "tests/support/form_fixture.h"
-#include "toolkit/runtime_error.h"
 
 namespace {
 
-// What the fields must refuse: letters, signs, blanks ("_"), controls, full-width and other
-// scripts; "\x08" is Backspace.
+// What the fields must refuse: letters, signs, blanks, controls, full-width and other scripts;
+// "\b" is Backspace.
 const QString kDigits = "0123456789", kHex = kDigits + "abcdefABCDEF",
-              kOthers = QStringLiteral("gGzZ-+.,_&HhxX!\x01\x08\x1b\x7f１２Ａあ中é٣");
-const QRegularExpression kHexColour("^[0-9a-fA-F]{6}$");
+              kOthers = QStringLiteral("gGzZ-+., &HhxX!\x01\b\x1b\x7f１２Ａあ中é٣");
 using Colour = std::array<int, 3>;
+
+// The oracle's own reading of the rules, written apart from the program's: six hex digits
+// are a colour; a decimal field drops a leading "0" from two or three characters, one at a
+// time, and then holds a number if it is blanks around a sign and digits within 16 bits, or
+// "&H" and hex digits within 16 bits.
+std::optional<Colour> ColourOfHexText(const QString& text) {
+  static const QRegularExpression colour("^[0-9a-fA-F]{6}$");
+  if (!colour.match(text).hasMatch()) return std::nullopt;
+  return Colour{text.mid(0, 2).toInt(nullptr, 16), text.mid(2, 2).toInt(nullptr, 16),
+                text.mid(4, 2).toInt(nullptr, 16)};
+}
+
+std::optional<int> NumberInDecimalField(QString text) {
+  while ((text.size() == 2 || text.size() == 3) && text.startsWith('0')) text.remove(0, 1);
+  static const QRegularExpression decimal("^ *([+-]?[0-9]+) *$"), hex("^ *&[hH]([0-9a-fA-F]+) *$");
+  bool ok = false;
+  if (const auto match = decimal.match(text); match.hasMatch()) {
+    const long long value = match.captured(1).toLongLong(&ok);
+    if (ok && value >= -32768 && value <= 32767) return int(value);
+  } else if (const auto match = hex.match(text); match.hasMatch()) {
+    const unsigned long long pattern = match.captured(1).toULongLong(&ok, 16);
+    if (ok && pattern <= 0xFFFF) return int(int16_t(uint16_t(pattern)));
+  }
+  return std::nullopt;
+}
 
 class RandomActionsTest : public FormTest {
  protected:
@@ -27,73 +50,84 @@ class RandomActionsTest : public FormTest {
   std::optional<Colour> expected;  // none where the actions do not tell the colour
 
   int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
-  QString Pick(const QString& pool, int count = 1) {
+  QString Draw(const QString& pool, int count = 1) {
     QString text;
     while (count-- > 0) text += pool.at(Uniform(0, int(pool.size()) - 1));
     return text;
   }
 
-  // An edit that puts inserted in place of the field's selection: a decimal number in 0..255
-  // sets its channel and another number leaves it, six hex digits are the colour, and any
-  // other text shows none.
-  void Expect(toolkit::TextBox& field, int channel, QString inserted, bool over_all) try {
-    const QString before = QString::fromStdU16String(field.Text());
-    inserted = inserted.replace('_', ' ').replace('~', '\n').section('\n', 0, 0);
+  // An edit that puts inserted in place of the field's selection, or of its whole text: a
+  // decimal number in 0..255 sets its channel and another number leaves it, six hex digits are
+  // the colour, and any other text shows none.
+  void Expect(Field field, QString inserted, bool over_all) {
+    toolkit::TextBox& box = FieldOf(field);
+    const QString before = QString::fromStdU16String(box.Text());
+    inserted = inserted.section('\n', 0, 0).section('\r', 0, 0);  // a paste keeps one line
     const QString text =
-        over_all ? inserted
-                 : QString(before).replace(field.SelStart(), field.SelLength(), inserted);
+        over_all ? inserted : QString(before).replace(box.SelStart(), box.SelLength(), inserted);
     if (text == before) return;
-    if (channel == 3) {
-      expected.reset();
-      const auto hex = [&text](int at) { return text.mid(at, 2).toInt(nullptr, 16); };
-      if (kHexColour.match(text).hasMatch()) expected = Colour{hex(0), hex(2), hex(4)};
-    } else if (const int value = toolkit::CInt(text.toStdU16String()); value >= 0 && value < 256) {
-      if (expected) (*expected)[channel] = value;
+    if (field == Hex) {
+      expected = ColourOfHexText(text);
+    } else if (const auto number = NumberInDecimalField(text); !number) {
+      expected.reset();  // the field keeps its text, and no colour is shown
+    } else if (*number >= 0 && *number <= 255 && expected) {
+      (*expected)[int(field)] = *number;
     }
-  } catch (const toolkit::RuntimeError&) {
-    expected.reset();  // no number: the field keeps its text, and no colour is shown
   }
 
-  // One action as a step of a script, with what it makes of the colour.
-  std::string Act() {
-    const int channel = Uniform(0, 3), kind = Uniform(1, 20);
-    toolkit::TextBox* fields[] = {&form().TxtR, &form().TxtG, &form().TxtB, &form().Txt16};
-    toolkit::TextBox& field = *fields[channel];
-    const std::string name(1, "RGBH"[channel]);
-    if (kind <= 14) field.Widget()->setFocus(Qt::TabFocusReason);  // which may select all
-    const int length = int(field.Text().size()), start = Uniform(0, length);
+  // One action, as it reads in a failure message, with what it makes of the colour.
+  std::pair<std::string, Step> Act() {
+    const Field field = std::array{R, G, B, Hex}[Uniform(0, 3)];
+    const std::string name = std::array{"R", "G", "B", "Hex"}[int(field)];
+    const int kind = Uniform(1, 20);
+    toolkit::TextBox& box = FieldOf(field);
+    if (kind <= 14) box.Widget()->setFocus(Qt::TabFocusReason);  // which may select all
+    const int length = int(box.Text().size()), start = Uniform(0, length);
     if (kind <= 8) {  // a character; a digit that fits the field edits it
-      const QString c = Pick(kind <= 4 ? kDigits : kind <= 6 ? kHex : kOthers);
-      const int limit = channel < 3 ? 3 : 6;
-      const bool fits = length < limit || (length == limit && field.SelLength() > 0);
-      if (c == "\x08") expected.reset();
-      if ((channel < 3 ? kDigits : kHex).contains(c) && fits) Expect(field, channel, c, false);
-      return name + "+" + c.toStdString();
+      const QString c = Draw(kind <= 4 ? kDigits : kind <= 6 ? kHex : kOthers);
+      const int limit = field == Hex ? 6 : 3;
+      const bool fits = length < limit || (length == limit && box.SelLength() > 0);
+      if (c == "\b") expected.reset();
+      if ((field == Hex ? kHex : kDigits).contains(c) && fits) Expect(field, c, false);
+      return {"Type(" + name + ", " + c.toStdString() + ")", Type(field, c)};
     }
-    if (kind <= 10)
-      return name + "@" + std::to_string(start) + "," + std::to_string(Uniform(0, length - start));
-    // Mostly a number, perhaps with blanks, a sign or a line end, or six hex digits.
-    if (kind <= 14) {
+    if (kind <= 10) {
+      const int selected = Uniform(0, length - start);
+      return {
+          "Select(" + name + ", " + std::to_string(start) + ", " + std::to_string(selected) + ")",
+          Select(field, start, selected)};
+    }
+    if (kind <= 14) {  // mostly a number, perhaps with blanks, a sign or a line end, or hex
       QString text =
-          kind <= 12 ? Pick("_+-", Uniform(0, 1)) + Pick(kDigits, Uniform(1, 5)) : Pick(kHex, 6);
-      text = kind == 14 && Uniform(0, 1) ? Pick(kHex + kOthers + "~", Uniform(0, 12))
-                                         : text + Pick("_~", Uniform(0, 1));
+          kind <= 12 ? Draw(" +-", Uniform(0, 1)) + Draw(kDigits, Uniform(1, 5)) : Draw(kHex, 6);
+      text = kind == 14 && Uniform(0, 1) ? Draw(kHex + kOthers + "\n", Uniform(0, 12))
+                                         : text + Draw(" \n", Uniform(0, 1));
       const bool over_all = Uniform(0, 1);
-      Expect(field, channel, text, over_all);
-      return name + (over_all ? "=" : ":") + text.toStdString();
+      Expect(field, text, over_all);
+      return {
+          (over_all ? "Paste(" : "PasteOverSelection(") + name + ", " + text.toStdString() + ")",
+          over_all ? Paste(field, text) : PasteOverSelection(field, text)};
     }
     if (kind <= 17) {  // a key on a bar steps it, wherever the pointer is
-      const int key = Uniform(0, 7), value = std::array{&form().HSclRed, &form().HSclGreen,
-                                                        &form().HSclBlue}[channel % 3]
-                                                 ->Value();
+      const int channel = int(field) % 3, key = Uniform(0, 7), pointer = Uniform(40, 180);
+      const Qt::Key keys[] = {Qt::Key_Right,    Qt::Key_Left,   Qt::Key_Down, Qt::Key_Up,
+                              Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End,  Qt::Key_Home};
+      const int value =
+          std::array{&form().HSclRed, &form().HSclGreen, &form().HSclBlue}[channel]->Value();
       const int after = key == 6 ? 255 : key == 7 ? 0 : value + (key % 2 ? -1 : 1);
-      if (expected) (*expected)[channel % 3] = std::clamp(after, 0, 255);
-      return "p" + std::to_string(Uniform(40, 180)) + " " + "rgb"[channel % 3] + "><v^}{]["[key];
+      if (expected) (*expected)[channel] = std::clamp(after, 0, 255);
+      const Bar bar = std::array{RedBar, GreenBar, BlueBar}[channel];
+      return {"PointerAt(" + std::to_string(pointer) + "), Press(bar " + std::to_string(channel) +
+                  ", key " + std::to_string(key) + ")",
+              [=](FormTest& t) {
+                t.Do({PointerAt(pointer), Press(bar, keys[key])});
+              }};
     }
+    if (kind == 18) return expected = Colour{0, 0, 0}, std::pair{"ClickClear()", ClickClear()};
+    if (kind == 19) return {"ClickCopy()", ClickCopy()};
     const int32_t pixel = Uniform(1, 20) == 1 ? -1 : Uniform(0, 0xFFFFFF);
-    if (kind == 18 || (kind == 20 && pixel >= 0))
-      expected = kind == 18 ? Colour{0, 0, 0} : Colour{pixel & 255, pixel >> 8 & 255, pixel >> 16};
-    return kind == 18 ? "clear" : kind == 19 ? "copy" : "x" + std::to_string(pixel) + " get *1";
+    if (pixel >= 0) expected = Colour{pixel & 255, pixel >> 8 & 255, pixel >> 16};
+    return {"Pick(" + std::to_string(pixel) + ")", Pick(pixel)};
   }
 
   // The expected colour in every view, or else the colour the fields and the hex text show.
@@ -101,17 +135,16 @@ class RandomActionsTest : public FormTest {
     Frmkolwe& f = form();
     ASSERT_EQ(std::pair(int(f.TextBusy), int(f.PickArmed)), std::pair(0, 0));
     Views shown = Shown();
-    Colour colour;
-    try {
-      colour = {toolkit::CInt(f.TxtR.Text()), toolkit::CInt(f.TxtG.Text()),
-                toolkit::CInt(f.TxtB.Text())};
-    } catch (const toolkit::RuntimeError&) {
+    const auto red = NumberInDecimalField(QString::fromStdString(std::get<0>(shown)));
+    const auto green = NumberInDecimalField(QString::fromStdString(std::get<1>(shown)));
+    const auto blue = NumberInDecimalField(QString::fromStdString(std::get<2>(shown)));
+    if (!red || !green || !blue) {
       ASSERT_FALSE(expected) << testing::PrintToString(shown);
       return;  // a field empty or not a number shows no colour
     }
     std::string& hex = std::get<3>(shown);
-    if (!expected && !kHexColour.match(QString::fromStdString(hex)).hasMatch()) return;
-    const Colour want = expected.value_or(colour);
+    if (!expected && !ColourOfHexText(QString::fromStdString(hex))) return;
+    const Colour colour{*red, *green, *blue}, want = expected.value_or(colour);
     Views wanted = InStep(want[0], want[1], want[2]);
     ASSERT_EQ(colour, want) << testing::PrintToString(shown);  // blanks or a sign may stay
     std::tie(std::get<0>(wanted), std::get<1>(wanted), std::get<2>(wanted)) =
@@ -125,13 +158,13 @@ TEST_F(RandomActionsTest, EveryViewShowsTheColourTheActionsProduceThroughThousan
   const uint32_t seed = qEnvironmentVariable("KOLWE_RANDOM_SEED", "19991110").toUInt();
   const unsigned long count = qEnvironmentVariable("KOLWE_RANDOM_ACTIONS", "3000").toULong();
   rng.seed(seed);
-  Do("H=010101");  // every field has taken a value once
+  Do({Paste(Hex, "010101")});  // every field has taken a value once
   expected = Colour{1, 1, 1};
   for (unsigned long i = 0; i < count && !HasFailure(); ++i) {
-    const std::string step = Act();
+    const auto [what, step] = Act();
     SCOPED_TRACE(testing::Message()
-                 << "KOLWE_RANDOM_SEED=" << seed << ", action " << i << ": " << step);
-    Do(step);
+                 << "KOLWE_RANDOM_SEED=" << seed << ", action " << i << ": " << what);
+    Do({step});
     ExpectIdleAndInStep();
   }
 }

@@ -20,7 +20,11 @@ TEST_F(StartupTest, OpensBlackWithEveryControlAtItsPlaceInDevicePixels) {
   QApplication::setPalette(light);
   Frmkolwe& f = form();
   EXPECT_EQ(f.Label16.Widget()->palette().color(QPalette::WindowText), QColor(Qt::white));
-  EXPECT_EQ(f.Label1.Widget()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  for (const auto& [letter, colour] :
+       {std::pair(&f.Label1, QColor(255, 0, 0)), std::pair(&f.Label2, QColor(0, 128, 0)),
+        std::pair(&f.Label3, QColor(0, 0, 128))}) {
+    EXPECT_EQ(letter->Widget()->palette().color(QPalette::WindowText), colour);
+  }
   EXPECT_EQ(Shown(), InStep(0, 0, 0));
   EXPECT_TRUE(f.ChkTop.Value() == 0 && f.CmdGet.Enabled() && f.TxtR.SelLength() == 1);
   EXPECT_EQ(f.Form.MenuBar()->actions().at(0)->text(), "終了(&X)");
@@ -52,19 +56,8 @@ TEST_F(StartupTest, OpensBlackWithEveryControlAtItsPlaceInDevicePixels) {
   EXPECT_EQ(f.CurPos.x, f.HSclRed.Left());
 }
 
-// The track column follows the bars' left edge, which need not be a multiple of 4.
-TEST_F(StartupTest, TheTrackColumnScalesWithTheBarsAtOtherDotsPerInch) {
-  for (const auto& [dpi, left, lo, hi] :
-       {std::tuple(100, 67, 83.75f, 150.75f), std::tuple(120, 80, 100.f, 180.f)}) {
-    Do("dpi" + std::to_string(dpi));
-    const Frmkolwe& f = form();
-    EXPECT_EQ(std::tuple(f.HSclRed.Left(), f.BarLo, f.BarHi, int(f.BarSpan)),
-              std::tuple(left, lo, hi, left));
-  }
-}
-
 TEST_F(StartupTest, ExitAnsweredNoLeavesEverythingAsItWasYesEndsAndClosingAsksNothing) {
-  Do("R+5");
+  Do({Type(R, "5")});
   QTest::keyClick(form().TxtR.Widget(), Qt::Key_X, Qt::AltModifier);  // the menu's access key
   EXPECT_EQ(services.asked, (std::vector<Text>{u"終了しますか？", u"ミロカver1.10"}));
   EXPECT_EQ(std::tuple(int(form().Answer), services.ended, Shown()),
@@ -81,7 +74,7 @@ TEST_F(StartupTest, ExitAnsweredNoLeavesEverythingAsItWasYesEndsAndClosingAsksNo
 // Also run with Latin fonts only: whichever font the program found, "255" shows whole, so
 // showing its end scrolls nothing.
 TEST_F(StartupTest, AFullChannelFitsItsField) {
-  Do("R=255");
+  Do({Paste(R, "255")});
   auto* edit = static_cast<QLineEdit*>(form().TxtR.Widget());
   edit->clearFocus();
   edit->setCursorPosition(0);

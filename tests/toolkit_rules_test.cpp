@@ -2,8 +2,10 @@
 // field of the real form, whose key filter admits digits and Backspace.
 #include <gtest/gtest-spi.h>
 
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QMimeData>
+#include <QTimer>
 
 #include "tests/support/form_fixture.h"
 #include "toolkit/runtime_error.h"
@@ -16,20 +18,21 @@ using ToolkitRulesTest = FormTest;
 // Ctrl+Alt, types through the key filter. Editing keys are the field's own and pass no filter.
 TEST_F(ToolkitRulesTest, OnlyCharacterKeysMeetTheKeyFilterAndAltOrMetaTypeNothing) {
   constexpr auto kAlt = Qt::AltModifier, kCtrl = Qt::ControlModifier;
-  const std::tuple<const char*, Qt::Key, const char*, Qt::KeyboardModifiers, std::string> rows[] = {
-      {"R=12", Qt::Key_G, "g", kAlt, "12"},
-      {"R=12 R@0,2", Qt::Key_5, "5", kAlt, "12"},
-      {"R=12", Qt::Key_7, "7", Qt::MetaModifier, "12"},
-      {"R=12", Qt::Key_5, "5", kCtrl | kAlt, "125"},
-      {"R=12", Qt::Key_G, "g", kCtrl | kAlt, "12"},
-      {"R=123 R@0,0", Qt::Key_Delete, "\x7f", {}, "23"},
-      {"R=12", Qt::Key_A, "\x01", kCtrl, "12"}};
-  for (const auto& [script, key, text, modifiers, after] : rows) {
-    Do(script);
+  const Step at_12 = Paste(R, "12");
+  const std::tuple<Steps, Qt::Key, const char*, Qt::KeyboardModifiers, std::string> rows[] = {
+      {{at_12}, Qt::Key_G, "g", kAlt, "12"},
+      {{at_12, Select(R, 0, 2)}, Qt::Key_5, "5", kAlt, "12"},
+      {{at_12}, Qt::Key_7, "7", Qt::MetaModifier, "12"},
+      {{at_12}, Qt::Key_5, "5", kCtrl | kAlt, "125"},
+      {{at_12}, Qt::Key_G, "g", kCtrl | kAlt, "12"},
+      {{Paste(R, "123"), Select(R, 0, 0)}, Qt::Key_Delete, "\x7f", {}, "23"},
+      {{at_12}, Qt::Key_A, "\x01", kCtrl, "12"}};
+  for (const auto& [steps, key, text, modifiers, after] : rows) {
+    Do(steps);
     QTest::sendKeyEvent(QTest::Click, form().TxtR.Widget(), key, text, modifiers);
-    EXPECT_EQ(Utf8(form().TxtR.Text()), after) << script << " " << text << int(modifiers);
+    EXPECT_EQ(Utf8(form().TxtR.Text()), after) << text << " with modifiers " << int(modifiers);
   }
-  Do("R=1");
+  Do({Paste(R, "1")});
   QInputMethodEvent commit;  // an input method's text meets the same filter
   commit.setCommitString("3x");
   QApplication::sendEvent(form().TxtR.Widget(), &commit);
@@ -43,11 +46,22 @@ TEST_F(ToolkitRulesTest, DroppedTextKeepsItsFirstLine) {
   const QPoint end(form().TxtR.Widget()->width() - 2, 5);
   QDragEnterEvent enter(end, Qt::CopyAction, &dropped, Qt::LeftButton, {});
   QDropEvent drop(end, Qt::CopyAction, &dropped, Qt::LeftButton, {});
-  Do("R=1");
+  Do({Paste(R, "1")});
   for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop}) {
     QApplication::sendEvent(form().TxtR.Widget(), event);
   }
   EXPECT_EQ(Shown(), InStep(15, 0, 0));
+}
+
+// The field's context menu, opened and closed with Escape, leaves the caret where it was.
+TEST_F(ToolkitRulesTest, ClosingAFieldsContextMenuLeavesTheCaret) {
+  Do({Paste(R, "123"), Select(R, 1, 0)});
+  QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape); });
+  const QPoint inside(5, 5);
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, inside,
+                         form().TxtR.Widget()->mapToGlobal(inside));
+  QApplication::sendEvent(form().TxtR.Widget(), &menu);
+  EXPECT_EQ(std::pair(form().TxtR.SelStart(), form().TxtR.SelLength()), std::pair(1, 0));
 }
 
 TEST_F(ToolkitRulesTest, AClickIntoAFieldRaisesMouseDownBeforeGotFocus) {

@@ -1,9 +1,9 @@
-// The test bench, and the one QApplication every offscreen suite runs in with the program's look.
+// The test bench, the user's steps, and the one QApplication every offscreen suite runs in with
+// the program's look.
 #include "tests/support/form_fixture.h"
 
 #include <QClipboard>
 #include <algorithm>
-#include <sstream>
 
 #include "toolkit/runtime.h"
 
@@ -25,6 +25,66 @@ Views InStep(int red, int green, int blue) {
   return std::tuple_cat(
       std::tuple(std::to_string(red), std::to_string(green), std::to_string(blue)),
       std::tuple(hex, red, green, blue, toolkit::Rgb(red, green, blue), true));
+}
+
+Step Type(Field field, const QString& chars) {
+  return [=](FormTest& t) { t.TypeChars(t.FieldOf(field), chars); };
+}
+Step Paste(Field field, const QString& text) {
+  return [=](FormTest& t) { t.PasteText(t.FieldOf(field), text, true); };
+}
+Step PasteOverSelection(Field field, const QString& text) {
+  return [=](FormTest& t) { t.PasteText(t.FieldOf(field), text, false); };
+}
+Step Select(Field field, int start, int length) {
+  return [=](FormTest& t) { t.SelectChars(t.FieldOf(field), start, length); };
+}
+Step ClickLeftArrow(Bar bar) {
+  return [=](FormTest& t) { t.ClickAt(t.BarOf(bar), QPoint(5, 8)); };
+}
+Step ClickRightArrow(Bar bar) {
+  return [=](FormTest& t) { t.ClickAt(t.BarOf(bar), QPoint(t.BarOf(bar)->width() - 5, 8)); };
+}
+Step ClickTrack(Bar bar, int client_x) {
+  return [=](FormTest& t) {
+    QWidget* widget = t.BarOf(bar);
+    t.mouse.cursor = {client_x, widget->y() + 8};
+    t.ClickAt(widget, QPoint(client_x - widget->x(), 8));
+  };
+}
+Step Press(Bar bar, Qt::Key key) {
+  return [=](FormTest& t) {
+    t.BarOf(bar)->setFocus(Qt::TabFocusReason);
+    t.Key(t.BarOf(bar), key);
+  };
+}
+Step PointerAt(int client_x) {
+  return [=](FormTest& t) { t.mouse.cursor = {client_x, 0}; };
+}
+Step ScreenShows(int32_t colour) {
+  return [=](FormTest& t) { t.mouse.pixel = colour; };
+}
+Step ClickGet() {
+  return [](FormTest& t) { t.ClickButton(t.form().CmdGet); };
+}
+Step ClickClear() {
+  return [](FormTest& t) { t.ClickButton(t.form().CmdClear1); };
+}
+Step ClickCopy() {
+  return [](FormTest& t) { t.ClickButton(t.form().CmdClip); };
+}
+Step PressMouse(Qt::MouseButton button) {
+  return [=](FormTest& t) { t.ClickAt(t.form().Form.Client(), QPoint(230, 145), button); };
+}
+Step Pick(int32_t colour) {
+  return [=](FormTest& t) { t.Do({ScreenShows(colour), ClickGet(), PressMouse(Qt::LeftButton)}); };
+}
+Step OpenAtDpi(int dpi) {
+  return [=](FormTest& t) {
+    toolkit::SetDotsPerInch(dpi);
+    t.SetUp();
+    toolkit::SetDotsPerInch(toolkit::kDesignDotsPerInch);
+  };
 }
 
 void FormTest::SetUp() {
@@ -51,57 +111,27 @@ int FormTest::Raised(const std::string& handler) {
   return count;
 }
 
-void FormTest::ExpectRows(const std::vector<std::pair<QString, Views>>& rows) {
-  for (const auto& [script, views] : rows) {
+void FormTest::Do(const Steps& steps) {
+  for (const Step& step : steps) step(*this);
+}
+
+void FormTest::ExpectRows(const std::vector<std::pair<Steps, Views>>& rows) {
+  for (size_t row = 0; row < rows.size(); ++row) {
     SetUp();
-    Do(script.toStdString());
-    EXPECT_EQ(Shown(), views) << script.toStdString();
+    Do(rows[row].first);
+    EXPECT_EQ(Shown(), rows[row].second) << "row " << row + 1;
   }
 }
 
-void FormTest::Do(const std::string& script) {
-  static const std::string kBarKeys = "><v^}{][";
-  static const Qt::Key kKeys[] = {Qt::Key_Right,    Qt::Key_Left,   Qt::Key_Down, Qt::Key_Up,
-                                  Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End,  Qt::Key_Home};
-  std::istringstream steps(script);
-  for (std::string step; steps >> step;) {
-    Frmkolwe& f = *form_;  // a new one after "dpi"
-    toolkit::TextBox* fields[] = {&f.TxtR, &f.TxtG, &f.TxtB, &f.Txt16};
-    QWidget* bars[] = {f.HSclRed.Widget(), f.HSclGreen.Widget(), f.HSclBlue.Widget()};
-    QString arg = QString::fromStdString(step.substr(2)).replace('_', ' ').replace('~', "\r\n");
-    const int number = std::atoi(step.c_str() + 1);
-    toolkit::TextBox& field = *fields[std::string("RGBH").find(step[0]) % 4];
-    QWidget* bar = bars[std::string("rgb").find(step[0]) % 3];
-    if (step == "clear" || step == "copy" || step == "get") {
-      QWidget* buttons[] = {f.CmdClear1.Widget(), f.CmdClip.Widget(), f.CmdGet.Widget()};
-      ClickAt(buttons[step == "clear" ? 0 : step == "copy" ? 1 : 2], QPoint(20, 12));
-    } else if (step.rfind("dpi", 0) == 0) {
-      toolkit::SetDotsPerInch(std::atoi(step.c_str() + 3));
-      SetUp();
-      toolkit::SetDotsPerInch(toolkit::kDesignDotsPerInch);
-    } else if (step[0] == 'p' || step[0] == 'x' || step[0] == '*') {
-      if (step[0] == 'p') mouse.cursor = {number, 0};
-      if (step[0] == 'x') mouse.pixel = number;
-      if (step[0] == '*') ClickAt(f.Form.Client(), QPoint(230, 145), Qt::MouseButton(number));
-    } else if (step[1] == '=' || step[1] == ':') {
-      Paste(field, arg, step[1] == '=');
-    } else if (step[1] == '+') {
-      TypeChars(field, arg);
-    } else if (step[1] == '@') {
-      SelectChars(field, arg.section(',', 0, 0).toInt(), arg.section(',', 1).toInt());
-    } else if (step[1] == '(' || step[1] == ')') {
-      ClickAt(bar, QPoint(step[1] == '(' ? 5 : bar->width() - 5, 8));
-    } else if (step[1] == '#') {
-      mouse.cursor = {std::atoi(step.c_str() + 2), bar->y() + 8};
-      ClickAt(bar, QPoint(mouse.cursor.x - bar->x(), 8));
-    } else {
-      bar->setFocus(Qt::TabFocusReason);
-      Key(bar, kKeys[kBarKeys.find(step[1])]);
-    }
-  }
+toolkit::TextBox& FormTest::FieldOf(Field field) {
+  return *std::array{&form_->TxtR, &form_->TxtG, &form_->TxtB, &form_->Txt16}[int(field)];
 }
 
-void FormTest::Paste(toolkit::TextBox& field, const QString& text, bool over_all) {
+QWidget* FormTest::BarOf(Bar bar) {
+  return std::array{&form_->HSclRed, &form_->HSclGreen, &form_->HSclBlue}[int(bar)]->Widget();
+}
+
+void FormTest::PasteText(toolkit::TextBox& field, const QString& text, bool over_all) {
   field.Widget()->setFocus(Qt::OtherFocusReason);
   if (over_all) Key(field.Widget(), Qt::Key_A, Qt::ControlModifier);
   QApplication::clipboard()->setText(text);

@@ -1,6 +1,6 @@
 // The offscreen test bench: the real form with fakes for what the machine cannot give a
 // test deterministically (the pointer, the screen's pixels, the answers to the question,
-// the end of the process), and a small script of user actions on the real widgets.
+// the end of the process), and what a user does as named steps on the real widgets.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -22,24 +23,24 @@ struct FakeMlmouse : toolkit::Mlmouse {
   int32_t pixel = 0;
   int dcs_held = 0;
   bool captured = false;
-  std::vector<int32_t> window_pos;  // the last SetWindowPos's insert-after, x, y, cx, cy, flags
 
   int32_t GetCursorPos(toolkit::PointApi& point) override { return point = cursor, 1; }
   int32_t ScreenToClient(int32_t, toolkit::PointApi&) override { return 1; }
   int32_t GetDC(int32_t hwnd) override { return hwnd ? 0 : (++dcs_held, kScreenDC); }
-  int32_t ReleaseDC(int32_t hwnd, int32_t dc) override { return dcs_held -= !hwnd && dc == 77; }
+  int32_t ReleaseDC(int32_t hwnd, int32_t dc) override {
+    return dcs_held -= !hwnd && dc == kScreenDC;
+  }
   int32_t SetCapture(int32_t) override { return captured = true; }
   int32_t ReleaseCapture() override { return captured = false, 1; }
   int32_t GetPixel(int32_t dc, int32_t x, int32_t y) override {
     return dc == kScreenDC && x == cursor.x && y == cursor.y ? pixel : -1;
   }
-  int32_t SetWindowPos(int32_t, int32_t after, int32_t x, int32_t y, int32_t cx, int32_t cy,
-                       int32_t flags) override {
-    return window_pos = {after, x, y, cx, cy, flags}, 1;
+  int32_t SetWindowPos(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {
+    return 1;
   }
 };
 
-// The question's prompt, style and title as asked, the answer given, copies, the end.
+// The question's prompt and title as asked, the answer given, copies, the end.
 struct FakeServices : toolkit::MessageBoxService, toolkit::ClipboardService, toolkit::EndService {
   int16_t answer = toolkit::kMsgBoxNo;
   std::vector<Text> asked, copied;
@@ -59,8 +60,46 @@ std::string Utf8(const Text& text);
 // The four views in step on one colour, with copy enabled.
 Views InStep(int red, int green, int blue);
 
+enum class Field { R, G, B, Hex };
+constexpr Field R = Field::R, G = Field::G, B = Field::B, Hex = Field::Hex;
+enum class Bar { Red, Green, Blue };
+constexpr Bar RedBar = Bar::Red, GreenBar = Bar::Green, BlueBar = Bar::Blue;
+
+class FormTest;
+// One thing a user does.
+using Step = std::function<void(FormTest&)>;
+using Steps = std::vector<Step>;
+
+// Each character as a key of its own, any character at all; "\b" is Backspace.
+Step Type(Field field, const QString& chars);
+// A paste through the clipboard over the field's whole text, or over its selection.
+Step Paste(Field field, const QString& text);
+Step PasteOverSelection(Field field, const QString& text);
+// The caret to the start, then Right start times and Shift+Right length times.
+Step Select(Field field, int start, int length);
+Step ClickLeftArrow(Bar bar);
+Step ClickRightArrow(Bar bar);
+// A click on the bar's track at client x, with the pointer there.
+Step ClickTrack(Bar bar, int client_x);
+// A key pressed on the bar, which has the focus.
+Step Press(Bar bar, Qt::Key key);
+// The pointer comes to rest at client x.
+Step PointerAt(int client_x);
+// The screen's pixel under the pointer, as a colour value.
+Step ScreenShows(int32_t colour);
+Step ClickGet();
+Step ClickClear();
+Step ClickCopy();
+// A press of the button on a bare spot of the client area.
+Step PressMouse(Qt::MouseButton button);
+// A whole pick: the pixel under the pointer, a click on "get", a left press.
+Step Pick(int32_t colour);
+// The window opened anew at this many dots per inch.
+Step OpenAtDpi(int dpi);
+
+// The steps run on the bench from outside it, so all of it but the window is public.
 class FormTest : public ::testing::Test {
- protected:
+ public:
   // A new window, as the program opens it, at the toolkit's dots per inch.
   void SetUp() override;
   void TearDown() override { toolkit::SetDispatchObserver(nullptr); }
@@ -70,18 +109,10 @@ class FormTest : public ::testing::Test {
   // How many times the event loop raised the handler since the last call.
   int Raised(const std::string& handler);
 
-  // Runs user actions separated by blanks. R, G, B and H are the red, green, blue and hex
-  // fields: "R=25" pastes 25 over the whole field, "R:25" over its selection, "R+12" types
-  // 1 and 2 ("\b" is Backspace), "R@1,2" selects two characters from the second; in these
-  // texts "_" is a blank and "~" a line end. r, g and b are the bars: "r)" and "r(" click
-  // the right and left arrow, "r#112" the track at client x 112, and "r>", "r<", "rv", "r^",
-  // "r}", "r{", "r]" and "r[" press Right, Left, Down, Up, Page Down and Up, End and Home.
-  // "p112" puts the pointer at client x 112, "x255" makes the pixel under it red, "*2" presses
-  // the right button on the bare client area; "dpi120" opens a new window at 120 dpi; "clear",
-  // "copy" and "get" click those buttons.
-  void Do(const std::string& script);
-  // Each row runs its script in a new window and must end with its views.
-  void ExpectRows(const std::vector<std::pair<QString, Views>>& rows);
+  void Do(const Steps& steps);
+  // Each row runs its steps in a new window and must end with its views; a failure names the
+  // row by its number, from 1.
+  void ExpectRows(const std::vector<std::pair<Steps, Views>>& rows);
 
   void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(widget, Qt::Key(key), modifiers);
@@ -92,11 +123,13 @@ class FormTest : public ::testing::Test {
   void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(widget, button, Qt::NoModifier, at);
   }
-  void Paste(toolkit::TextBox& field, const QString& text, bool over_all);
-  // Types each character as a key of its own, any character at all.
+
+  toolkit::TextBox& FieldOf(Field field);
+  QWidget* BarOf(Bar bar);
   void TypeChars(toolkit::TextBox& field, const QString& chars);
-  // Puts the caret at start and selects length characters with Shift+Right, as a user would.
+  void PasteText(toolkit::TextBox& field, const QString& text, bool over_all);
   void SelectChars(toolkit::TextBox& field, int start, int length);
+  void ClickButton(toolkit::CommandButton& button) { ClickAt(button.Widget(), QPoint(20, 12)); }
 
   FakeMlmouse mouse;
   FakeServices services;
