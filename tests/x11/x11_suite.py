@@ -19,10 +19,10 @@ SENTINEL = b"x11-suite-sentinel"
 _workdir = tempfile.TemporaryDirectory(prefix="kolwe-x11-")
 
 def start_desktop(width, height, monitors=()):
-    """A private Xvfb with openbox; kolwe runs there as an X client."""
+    """A private Xvfb with openbox, a plain X11 desktop."""
     start_xvfb(width, height, monitors)
-    os.environ.update(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=_workdir.name,
-                      XDG_CONFIG_HOME=_workdir.name)
+    os.environ.pop("QT_QPA_PLATFORM", None)  # kolwe finds the X display by itself
+    os.environ.update(XDG_RUNTIME_DIR=_workdir.name, XDG_CONFIG_HOME=_workdir.name)
     spawn(["openbox"])
     if not poll(lambda: b"window id" in x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
         raise RuntimeError("openbox did not come up on " + os.environ["DISPLAY"])
