@@ -143,19 +143,6 @@ class KolweOnX11(KolweWindow):
         self.assertIn(b"UTF8_STRING", x("xclip", "-selection", "clipboard", "-o", "-t", "TARGETS").split())
         self.assertNotIn(self.pick(self.at(CLEAR)), ("000000", "996633"))
 
-    def test_pick_at_scale_2_reads_one_device_pixel(self):
-        # Four colours alternating on single device pixels: any rounding to a neighbour shows.
-        palette = [bytes.fromhex(c) for c in ("112233", "C04080", "30A060", "E0D010")]
-        pattern = b"".join(palette[(c & 1) + 2 * (r & 1)] for r in range(64) for c in range(64))
-        _, (left, top, _, _) = self.show("pattern", 64, pattern, 40, 40)
-        target = ((left + 21) | 1, (top + 21) | 1)  # an odd device coordinate
-        around = grab(target[0] - 1, target[1] - 1, 3, 3)
-        self.assertNotIn(around[4], {around[1], around[3], around[5], around[7]},
-                         "the pattern is not one device pixel per colour")
-        self.launch(scale=2)
-        self.assertEqual(self.width, CLIENT[0] * 2)
-        self.assertEqual(self.pick(target), around[4])
-
     def test_track_click_at_scale_1_25_counts_device_pixels(self):
         # The track column runs from device x 100 to 180; x 152 is (152 - 100) / 80 of 255.
         self.launch(scale=1.25)
