@@ -98,8 +98,17 @@ class FieldEdit : public QLineEdit {
     event->accept();
   }
 
-  // A committed composition is typed character by character through KeyPress, so an input
-  // method cannot insert what the key filter refuses; the pre-edit text is not shown.
+  // The fields take half-width text only, as numeric fields in Japanese programs do: they tell
+  // an input method they take no input from it, so with one switched on, keys still arrive as
+  // plain key presses and no pre-edit holds them. In Qt 6 a QLineEdit answers this query with
+  // yes whatever WA_InputMethodEnabled says, and fcitx5 and IBus ask only the query.
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+    if (query == Qt::ImEnabled) return false;
+    return QLineEdit::inputMethodQuery(query);
+  }
+
+  // Should an input method commit all the same, the text is typed character by character
+  // through KeyPress, so it cannot insert what the key filter refuses; a pre-edit is not shown.
   void inputMethodEvent(QInputMethodEvent* event) override {
     for (const QChar c : event->commitString()) {
       ApplyCharacter(static_cast<int16_t>(c.unicode()), [&] { insert(QString(c)); });

@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""kolwe's fields with a Japanese input method on: a real fcitx5 with mozc on a private Xvfb and
+session bus, real keys (xdotool), texts read back through the clipboard (xclip). mozc refuses root,
+so as root fcitx5 and kolwe run as the system user kolwe-ime. Usage: input_method_suite.py KOLWE"""
+import os, pathlib, re, shutil, signal, subprocess, sys, tempfile, unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
+from rig import poll, press, spawn, spawn_kolwe, start_xvfb, stop, stop_all, untrapped_errors, x
+
+KOLWE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "build/kolwe"
+TITLE, CLIENT_HEIGHT, USER = "^ミロカver1.10$", 153, "kolwe-ime"
+# Client-area points inside the four fields and the clear button.
+FIELDS, CLEAR = {"R": (44, 25), "G": (44, 49), "B": (44, 73), "hex": (84, 105)}, (196, 68)
+# Keys a US layout lacks, put on spare key codes up front (xdotool would remap a key code for
+# each press, racing the clients): full-width １, ２ and Ａ, and the kana keys ア and カ.
+EXTRA_KEYS = ["UFF11", "UFF12", "UFF21", "kana_A", "kana_KA"]
+ROWS = [  # the field, the keys pressed (X key names), the text the field then holds
+    ("R", "1 2 3 BackSpace 4", "124"),
+    ("G", "7 k a Return", "7"),  # romaji that mozc composes into か, then commits
+    ("B", "UFF11 UFF12 5 kana_A", "5"),
+    ("hex", "1 e 9 0 C 8", "1E90C8"),  # six digits make a colour, shown in capitals
+    ("hex", "a UFF21 b kana_KA c Return", "abc"),
+]
+PROFILE = ("[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=mozc\n[Groups/0/Items/0]\n"
+           "Name=keyboard-us\n[Groups/0/Items/1]\nName=mozc\n[GroupOrder]\n0=Default\n")
+SENTINEL = b"input-method-suite-sentinel"
+HOME = pathlib.Path(tempfile.mkdtemp(prefix="kolwe-ime-"))
+RUN_AS, ENV, SESSION, KOLWE_RUN = [], dict(os.environ), [], []
+
+def remote(*args):
+    return x(*RUN_AS, "fcitx5-remote", *args, env=ENV).decode().strip()
+
+def setUpModule():
+    start_xvfb()
+    spawn(["openbox"])  # a client that stays keeps Xvfb from resetting the key map
+    if not poll(lambda: b"window id" in x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
+        raise RuntimeError("openbox did not come up")
+    free = re.findall(r"^keycode +(\d+) =$", x("xmodmap", "-pke").decode(), re.M)
+    for code, key in zip(free, EXTRA_KEYS):
+        x("xmodmap", "-e", "keycode %s = %s" % (code, key))
+    (HOME / ".config/fcitx5/conf").mkdir(parents=True)
+    (HOME / ".config/fcitx5/profile").write_text(PROFILE)  # mozc beside the keyboard
+    # Else fcitx5 would load the layout afresh, dropping EXTRA_KEYS.
+    (HOME / ".config/fcitx5/conf/xcb.conf").write_text("Allow Overriding System XKB Settings=False")
+    (HOME / "run").mkdir(mode=0o700)
+    ENV.update(HOME=str(HOME), XDG_CONFIG_HOME=str(HOME / ".config"), DISPLAY=os.environ["DISPLAY"],
+               XDG_RUNTIME_DIR=str(HOME / "run"), QT_IM_MODULE="fcitx", QT_QPA_PLATFORM="xcb",
+               DBUS_SESSION_BUS_ADDRESS="unix:path=%s/run/bus" % HOME)
+    # The user may not read the build tree: it runs a copy, with a copy of the suppressions.
+    shutil.copy(KOLWE, HOME / "kolwe")
+    if supp := re.search(r"suppressions=([^:]+)", ENV.get("LSAN_OPTIONS", "")):
+        ENV["LSAN_OPTIONS"] = ENV["LSAN_OPTIONS"].replace(supp[1], shutil.copy(supp[1], HOME))
+    if os.geteuid() == 0:
+        x("useradd", "--system", "--user-group", "--shell", "/usr/sbin/nologin", USER)  # if missing
+        x("chown", "-R", USER + ":", str(HOME))
+        RUN_AS.extend(["setpriv", "--reuid", USER, "--regid", USER, "--clear-groups",
+                       "--pdeathsig", "KILL"])
+    # The bus, the fcitx5 it starts and fcitx5's mozc_server share one process group, ended as one.
+    SESSION.append(spawn(RUN_AS + ["dbus-daemon", "--session", "--nofork", "--address",
+                                   ENV["DBUS_SESSION_BUS_ADDRESS"]], env=ENV, process_group=0))
+    poll(lambda: (HOME / "run/bus").exists())
+    remote()  # the bus starts fcitx5, and answers once it is up
+    KOLWE_RUN.append(spawn_kolwe(RUN_AS + [str(HOME / "kolwe")], env=ENV))
+
+class FieldsUnderJapaneseInputMethod(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        found = poll(lambda: x("xdotool", "search", "--onlyvisible", "--name", TITLE).split())
+        if not found:
+            raise RuntimeError("kolwe's window did not show")
+        info = x("xwininfo", "-id", found[0]).decode()
+        left, top, height = (int(re.search(key + r":\s*(-?\d+)", info)[1]) for key in
+                             ("Absolute upper-left X", "Absolute upper-left Y", "Height"))
+        cls.origin = (left, top + height - CLIENT_HEIGHT)  # the client area, under the menu bar
+        poll(lambda: x("xdotool", "getactivewindow").strip() == found[0])
+        poll(lambda: remote() != "0")  # fcitx5 has an input context for the window
+
+    def at(self, point):
+        return (self.origin[0] + point[0], self.origin[1] + point[1])
+
+    def type_keys(self, field, keys):
+        press(self.at(CLEAR))
+        press(self.at(FIELDS[field]))
+        x("xdotool", "key", "ctrl+a", *keys.split())
+
+    def text_of_focused_field(self):  # None when nothing was copied
+        x("xclip", "-selection", "clipboard", "-i", input=SENTINEL, stdout=subprocess.DEVNULL)
+        x("xdotool", "key", "ctrl+a", "ctrl+c")
+        read = lambda: x("xclip", "-selection", "clipboard", "-o").replace(SENTINEL, b"")
+        return poll(read, timeout=2).decode() or None
+
+    def check_rows(self, state):
+        missing = set(EXTRA_KEYS) - set(x("xmodmap", "-pke").decode().split())
+        self.assertFalse(missing, "keys gone from the key map: xdotool would race the clients")
+        for field, keys, want in ROWS:
+            with self.subTest(field=field, keys=keys):
+                self.type_keys(field, keys)
+                typed = self.text_of_focused_field()
+                x("xdotool", "key", "Tab")  # a pre-edit still held would be committed now
+                press(self.at(FIELDS[field]))
+                after_leaving = self.text_of_focused_field()
+                self.assertEqual((typed, after_leaving, remote()), (want, want, state))
+
+    def test_keys_with_the_method_off(self):
+        remote("-c")
+        self.assertEqual(remote(), "1", "fcitx5 does not serve kolwe's window")
+        self.check_rows("1")
+
+    def test_same_keys_with_mozc_on_go_in_as_with_it_off(self):
+        remote("-o")
+        # 2: on, which fcitx5 allows only with an input method besides the keyboard, here mozc.
+        self.assertEqual((remote(), remote("-m", "mozc")), ("2", "mozc"))
+        self.check_rows("2")
+
+def tearDownModule():
+    stop(KOLWE_RUN[0])
+    if errors := untrapped_errors(KOLWE_RUN[0]):
+        raise AssertionError("untrapped errors: %s" % errors)
+
+if __name__ == "__main__":
+    try:
+        unittest.main(verbosity=2)
+    finally:
+        if SESSION and SESSION[0].poll() is None:
+            os.killpg(SESSION[0].pid, signal.SIGTERM)
+        stop_all()
+        shutil.rmtree(HOME, ignore_errors=True)
