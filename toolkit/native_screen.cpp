@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #if __has_include(<xcb/xcb.h>) && defined(KOLWE_HAS_XCB)
 #include <QtGui/qguiapplication_platform.h>
@@ -50,28 +51,36 @@ xcb_screen_t* X11RootScreen(xcb_connection_t* connection) {
   return xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
 }
 
-std::optional<int32_t> X11Pixel(xcb_connection_t* connection, QPoint at) {
+// The area's pixels, black off the screen; nothing where the server gives none or stores them
+// in a way not read here. Depth 24 and 32 servers that store a pixel in four bytes, least
+// significant first, hold blue, green, red and a spare byte: a 32-bit QImage's layout here.
+std::optional<QImage> X11Area(xcb_connection_t* connection, QRect wanted) {
+  QImage image(wanted.size(), QImage::Format_RGB32);
+  image.fill(Qt::black);
   xcb_screen_t* screen = X11RootScreen(connection);
-  if (at.x() < 0 || at.y() < 0 || at.x() >= screen->width_in_pixels ||
-      at.y() >= screen->height_in_pixels) {
-    return std::nullopt;
-  }
-  xcb_get_image_reply_t* reply =
-      xcb_get_image_reply(connection,
-                          xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
-                                        int16_t(at.x()), int16_t(at.y()), 1, 1, ~0u),
-                          nullptr);
+  const QRect area = wanted & QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
+  if (area.isEmpty()) return image;
+  xcb_get_image_reply_t* reply = xcb_get_image_reply(
+      connection,
+      xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, int16_t(area.x()),
+                    int16_t(area.y()), uint16_t(area.width()), uint16_t(area.height()), ~0u),
+      nullptr);
   if (!reply) return std::nullopt;
-  std::optional<int32_t> color;
   const uint8_t* data = xcb_get_image_data(reply);
-  const int length = xcb_get_image_data_length(reply);
-  // Depth 24 and 32 servers store a pixel as blue, green, red bytes (least significant first).
-  if ((reply->depth == 24 || reply->depth == 32) && length >= 3 &&
-      xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) {
-    color = data[2] + 256 * data[1] + 65536 * data[0];
+  const int stride = xcb_get_image_data_length(reply) / area.height();
+  const bool readable = (reply->depth == 24 || reply->depth == 32) && stride >= 4 * area.width() &&
+                        xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+  if (readable) {
+    const QPoint offset = area.topLeft() - wanted.topLeft();
+    for (int row = 0; row < area.height(); ++row) {
+      auto* line = reinterpret_cast<QRgb*>(image.scanLine(offset.y() + row)) + offset.x();
+      std::memcpy(line, data + row * stride, 4 * size_t(area.width()));
+      for (int column = 0; column < area.width(); ++column) line[column] |= 0xFF000000;
+    }
   }
   std::free(reply);
-  return color;
+  if (!readable) return std::nullopt;
+  return image;
 }
 #endif
 
@@ -127,9 +136,43 @@ QPoint NativeCursorPos() {
   return LogicalToDevice(QCursor::pos());
 }
 
+bool OnX11() {
+#ifdef KOLWE_NATIVE_X11
+  return X11Connection() != nullptr;
+#else
+  return false;
+#endif
+}
+
+QImage NativeArea(QRect device_rect) {
+#ifdef KOLWE_NATIVE_X11
+  if (xcb_connection_t* connection = X11Connection()) {
+    if (auto image = X11Area(connection, device_rect)) return *image;
+  }
+#endif
+  QImage image(device_rect.size(), QImage::Format_RGB32);
+  image.fill(Qt::black);
+  return image;
+}
+
+Monitor MonitorAt(QPoint device_pixel) {
+  const QScreen* screen = ScreenAtDevicePixel(device_pixel);
+  if (!screen) return {QRect(device_pixel, QSize(1, 1)), 1};
+  return {DeviceGeometry(screen), screen->devicePixelRatio()};
+}
+
 std::optional<int32_t> NativePixel(QPoint device_pixel) {
 #ifdef KOLWE_NATIVE_X11
-  if (xcb_connection_t* connection = X11Connection()) return X11Pixel(connection, device_pixel);
+  if (xcb_connection_t* connection = X11Connection()) {
+    xcb_screen_t* screen = X11RootScreen(connection);
+    if (!QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels).contains(device_pixel)) {
+      return std::nullopt;
+    }
+    const auto image = X11Area(connection, QRect(device_pixel, QSize(1, 1)));
+    if (!image) return std::nullopt;
+    const QRgb rgb = image->pixel(0, 0);
+    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+  }
 #endif
   QScreen* screen = ScreenAtDevicePixel(device_pixel);
   if (!screen || !DeviceGeometry(screen).contains(device_pixel)) return std::nullopt;

@@ -2,7 +2,9 @@
 // the X11 connection where there is one. Toolkit sources only.
 #pragma once
 
+#include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <cstdint>
 #include <optional>
 
@@ -10,12 +12,25 @@ class QWidget;
 
 namespace toolkit {
 
+// Whether the screen is read through an X11 connection, device pixel by device pixel.
+bool OnX11();
+
 // Pointer position in device pixels of the virtual desktop.
 QPoint NativeCursorPos();
 
 // The colour value (red + 256 x green + 65536 x blue) of the device pixel, or nothing where
 // it cannot be read.
 std::optional<int32_t> NativePixel(QPoint device_pixel);
+
+// The device pixels of the rectangle, row by row; a pixel that cannot be read is black.
+QImage NativeArea(QRect device_rect);
+
+// The monitor that holds the device pixel: its rectangle in device pixels, and its scale.
+struct Monitor {
+  QRect device_rect;
+  double scale;
+};
+Monitor MonitorAt(QPoint device_pixel);
 
 // Where a widget's top-left corner lies on the screen, in device pixels. On X11 the window's
 // own place comes from the server: Qt's logical window position is rounded at scales other

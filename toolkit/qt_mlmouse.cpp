@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "toolkit/form.h"
+#include "toolkit/loupe.h"
 #include "toolkit/native_screen.h"
 #include "toolkit/portal_pick.h"
 #include "toolkit/session.h"
@@ -38,6 +39,24 @@ class GrabWhenExposed : public QObject {
 
  private:
   QWidget* widget_;
+};
+
+// Calls back on each pointer motion the window receives; while the window holds the capture,
+// that is every motion anywhere on the screen.
+class OnMotion : public QObject {
+ public:
+  OnMotion(QWindow* window, std::function<void()> moved) : moved_(std::move(moved)) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseMove) moved_();
+    return false;
+  }
+
+ private:
+  std::function<void()> moved_;
 };
 
 }  // namespace
@@ -93,11 +112,18 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
   } else if (window) {
     new GrabWhenExposed(client);
   }
+  if (window && OnX11()) {
+    if (!loupe_) loupe_ = std::make_unique<Loupe>();
+    loupe_->Follow();
+    loupe_mover_ = std::make_unique<OnMotion>(window, [this] { loupe_->Follow(); });
+  }
   return hwnd;
 }
 
 int32_t QtMlmouse::ReleaseCapture() {
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  loupe_mover_.reset();
+  if (loupe_) loupe_->Hide();
   if (cursor_overridden_) QGuiApplication::restoreOverrideCursor();
   cursor_overridden_ = false;
   return 1;

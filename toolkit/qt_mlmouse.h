@@ -4,6 +4,7 @@
 // portal's picker stands in for the capture and the pixel.
 #pragma once
 
+#include <QObject>
 #include <memory>
 #include <optional>
 
@@ -11,6 +12,7 @@
 
 namespace toolkit {
 
+class Loupe;
 class PortalPick;
 
 class QtMlmouse : public Mlmouse {
@@ -29,8 +31,10 @@ class QtMlmouse : public Mlmouse {
 
  private:
   bool cursor_overridden_ = false;
-  std::unique_ptr<PortalPick> portal_;  // in a Wayland session only
-  std::optional<int32_t> picked_;       // the portal's answer to the latest pick
+  std::unique_ptr<Loupe> loupe_;          // beside the cross-hair, on X11 only
+  std::unique_ptr<QObject> loupe_mover_;  // moves it on each motion while the capture lasts
+  std::unique_ptr<PortalPick> portal_;    // in a Wayland session only
+  std::optional<int32_t> picked_;         // the portal's answer to the latest pick
 };
 
 }  // namespace toolkit

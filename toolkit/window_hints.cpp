@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #ifdef KOLWE_HAS_XCB
 #include <QtGui/qguiapplication_platform.h>
@@ -78,8 +79,19 @@ void ForbidResize(QWidget* window) {
   xcb_flush(connection);
   free(atom);
 }
+
+void SetWindowClass(QWidget* window, const char* instance, const char* window_class) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  if (!connection) return;
+  const std::string both = std::string(instance) + '\0' + window_class + '\0';
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
+                      XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8, uint32_t(both.size()), both.data());
+  xcb_flush(connection);
+}
 #else
 void ForbidResize(QWidget*) {}
+void SetWindowClass(QWidget*, const char*, const char*) {}
 #endif
 
 }  // namespace toolkit

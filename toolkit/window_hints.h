@@ -14,4 +14,8 @@ void KeepFixedSize(QWidget* window);
 // Sets the hints again; Qt rewrites them whenever the window's flags change.
 void ForbidResize(QWidget* window);
 
+// The X11 window's WM_CLASS, by which a window-manager rule or a test finds it; call once the
+// native window exists.
+void SetWindowClass(QWidget* window, const char* instance, const char* window_class);
+
 }  // namespace toolkit

@@ -1,0 +1,29 @@
+// The loupe beside the cross-hair while a pick is armed on X11: the screen's device pixels
+// around the pointer, 15 x 15 of them, each drawn as an 8 x 8 block, the one a press would take
+// outlined, and its RRGGBB under them. It stands 24 pixels right of and below the pointer, or
+// on the other side near its monitor's edge, and takes no focus and no input. Its X11 window's
+// class is "kolwe-loupe". Toolkit sources only.
+#pragma once
+
+#include <memory>
+
+namespace toolkit {
+
+class LoupeWindow;
+
+class Loupe {
+ public:
+  Loupe();
+  ~Loupe();
+  Loupe(const Loupe&) = delete;
+  Loupe& operator=(const Loupe&) = delete;
+
+  // Shows the loupe at the pointer, or moves it there with the pixels around it now.
+  void Follow();
+  void Hide();
+
+ private:
+  std::unique_ptr<LoupeWindow> window_;
+};
+
+}  // namespace toolkit
