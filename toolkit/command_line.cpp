@@ -35,7 +35,7 @@ void Print(std::FILE* stream, const QString& text) {
 
 }  // namespace
 
-std::optional<int> CheckCommandLine(int argc, char** argv, const char* version) {
+CommandLine ReadCommandLine(int argc, char** argv, const char* version) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   QCommandLineParser parser;
@@ -45,30 +45,38 @@ std::optional<int> CheckCommandLine(int argc, char** argv, const char* version) 
                                 QStringLiteral("Show this help and exit."));
   const QCommandLineOption show_version({QStringLiteral("v"), QStringLiteral("version")},
                                         QStringLiteral("Show the version and exit."));
-  parser.addOptions({help, show_version});
+  const QCommandLineOption pick(
+      QStringLiteral("pick"),
+      QStringLiteral("Pick one colour on the screen, print it as RRGGBB and exit: any mouse "
+                     "button or Return picks, the arrow keys move the pointer, Escape cancels."));
+  parser.addOptions({help, show_version, pick});
   if (!parser.parse(arguments)) {
     Print(stderr, "kolwe: " + parser.errorText() + " (try kolwe --help)\n");
-    return kUsageError;
+    return {kUsageError};
+  }
+  if (parser.isSet(pick) && arguments.size() > 2) {
+    Print(stderr, QStringLiteral("kolwe: --pick takes no other argument (try kolwe --help)\n"));
+    return {kUsageError};
   }
   if (parser.isSet(help)) {
     // Without an application object the parser cannot know the program's name.
     Print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), "kolwe"));
-    return 0;
+    return {0};
   }
   if (parser.isSet(show_version)) {
     Print(stdout, QStringLiteral("kolwe %1\n").arg(QLatin1String(version)));
-    return 0;
+    return {0};
   }
   if (!parser.positionalArguments().isEmpty()) {
     Print(stderr, "kolwe: unexpected argument '" + parser.positionalArguments().first() +
                       "' (try kolwe --help)\n");
-    return kUsageError;
+    return {kUsageError};
   }
   if (!DisplayAvailable()) {
     Print(stderr, QStringLiteral("kolwe: cannot open display\n"));
-    return kNoDisplay;
+    return {kNoDisplay};
   }
-  return std::nullopt;
+  return {std::nullopt, parser.isSet(pick)};
 }
 
 }  // namespace toolkit

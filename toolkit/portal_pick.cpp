@@ -17,7 +17,7 @@ const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 constexpr uint32_t kFirstPickerVersion = 2;
-constexpr uint32_t kSuccess = 0, kFailed = 2;
+constexpr uint32_t kSuccess = 0, kCancelled = 1, kFailed = 2;
 
 // The "color" of a Response's results: three doubles, red, green and blue.
 std::optional<std::array<double, 3>> ColorOf(const QVariantMap& results) {
@@ -76,7 +76,10 @@ void PortalPick::VersionKnown(uint32_t version) {
 }
 
 void PortalPick::Ask() {
-  if (*version_ < kFirstPickerVersion) return Finish(std::nullopt);
+  if (*version_ < kFirstPickerVersion) {
+    return Finish(std::nullopt, *version_ == 0 ? "no desktop portal answers"
+                                               : "the desktop portal has no colour picker");
+  }
   // The answer comes as a signal on a request object named after our token: listen to it
   // before asking, so that no answer can come first. The call's own reply matters only when
   // it is an error.
@@ -96,12 +99,14 @@ void PortalPick::Response(uint code, const QVariantMap& results) {
 }
 
 void PortalPick::Answered(uint32_t code, std::optional<std::array<double, 3>> rgb) {
-  if (code != kSuccess || !rgb) return Finish(std::nullopt);
+  if (code == kCancelled) return Finish(std::nullopt, "pick cancelled");
+  if (code != kSuccess || !rgb) return Finish(std::nullopt, "the desktop's colour picker failed");
   const auto& [red, green, blue] = *rgb;
-  Finish(PortalChannel(red) + 256 * PortalChannel(green) + 65536 * PortalChannel(blue));
+  Finish(PortalChannel(red) + 256 * PortalChannel(green) + 65536 * PortalChannel(blue), "");
 }
 
-void PortalPick::Finish(std::optional<int32_t> color) {
+void PortalPick::Finish(std::optional<int32_t> color, const char* why_none) {
+  why_none_ = why_none;
   Listen(QString());
   if (Done done = std::exchange(done_, nullptr)) done(color);
 }

@@ -34,6 +34,8 @@ class PortalPick : public QObject {
   // Asks for a colour once the version is known. done runs once, with the answer, and at once
   // where the portal is known to have no picker. A new Start forgets the pick before it.
   void Start(Done done);
+  // Why the last pick gave no colour, in a few words.
+  const char* WhyNoColour() const { return why_none_; }
 
  protected:
   // Where the answers from the bus arrive; a test can give them itself.
@@ -47,7 +49,7 @@ class PortalPick : public QObject {
   QString RequestPath(const QString& token) const;
   void Listen(const QString& path);
   void Ask();
-  void Finish(std::optional<int32_t> color);
+  void Finish(std::optional<int32_t> color, const char* why_none);
 
   QDBusConnection bus_;
   std::optional<uint32_t> version_;
@@ -55,6 +57,7 @@ class PortalPick : public QObject {
   bool waiting_for_version_ = false;
   QString listening_;  // the request path whose Response is awaited
   int requests_ = 0;
+  const char* why_none_ = "";
 };
 
 }  // namespace toolkit
