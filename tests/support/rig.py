@@ -61,6 +61,31 @@ def start_xvfb(width=1280, height=1024, monitors=()):
           height, height * 203 // 768, left), "screen" if left == 0 else "none")
     return server
 
+_x11 = ctypes.CDLL("libX11.so.6")
+_x11.XOpenDisplay.restype = ctypes.c_void_p
+_x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+_x11.XDefaultRootWindow.restype = ctypes.c_ulong
+_x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+_x11.XGrabPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_uint,
+                              ctypes.c_int, ctypes.c_int, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong]
+_x11.XGrabKeyboard.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                               ctypes.c_int, ctypes.c_ulong]
+_x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+class PointerAndKeyboardGrab:
+    """Another client's grab of the pointer and the keyboard, held from entry to exit;
+    `held` tells whether the server granted both."""
+    def __enter__(self):
+        self.display = _x11.XOpenDisplay(None)
+        root = _x11.XDefaultRootWindow(self.display)
+        pointer = _x11.XGrabPointer(self.display, root, 0, 0, 1, 1, 0, 0, 0)  # 1: GrabModeAsync
+        keyboard = _x11.XGrabKeyboard(self.display, root, 0, 1, 1, 0)
+        self.held = (pointer, keyboard) == (0, 0)  # GrabSuccess
+        return self
+
+    def __exit__(self, *_):
+        _x11.XCloseDisplay(self.display)
+
 def grab(left, top, width=1, height=1):
     """The screen's pixels in the rectangle, row by row, as hex texts RRGGBB."""
     raw = x("import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, left, top),

@@ -3,7 +3,7 @@
 # on a private session bus; kolwe on Xvfb, then inside weston nested in that Xvfb, as an X client
 # under XWayland and as a native Wayland client. Input (xdotool) and pixels (ImageMagick's
 # import) go through the outer Xvfb. Usage: wayland_suite.py KOLWE [unittest args]
-import os, pathlib, re, sys, tempfile, unittest
+import os, pathlib, re, subprocess, sys, tempfile, unittest
 
 if "KOLWE_RIG" not in os.environ:  # rerun on a private session bus; as root, with X sockets and
     os.environ["KOLWE_RIG"] = "1"  # display numbers of its own, so XWayland's cannot collide
@@ -66,6 +66,18 @@ class GetThroughPortal(unittest.TestCase):
         self.launch(QT_QPA_PLATFORM="xcb", WAYLAND_DISPLAY="wayland-kolwe")
         for answer, colour in ("1 .2 .4 .6", "000000"), ("2 .2 .4 .6", "000000"), ("0 .2 .4 .6", "336699"):
             self.assertPicks(answer, colour)
+
+    def test_command_line_pick_prints_the_portals_colour(self):
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", WAYLAND_DISPLAY="wayland-kolwe")
+        no_bus = dict(env, DBUS_SESSION_BUS_ADDRESS="unix:path=%s/no-bus" % WORK)
+        for answer, run_env, result in (("0 .2 .4 .6", env, (0, "336699\n", [])),
+                                        ("1 .2 .4 .6", env, (1, "", ["kolwe: pick cancelled"])),
+                                        ("", no_bus, (1, "", ["kolwe: no desktop portal answers"]))):
+            ANSWER.write_text(answer)
+            run = subprocess.run([KOLWE, "--pick"], env=run_env, capture_output=True, text=True,
+                                 timeout=10)
+            why = [line for line in run.stderr.splitlines() if line.startswith("kolwe:")]
+            self.assertEqual((run.returncode, run.stdout, why), result, answer)
 
     def test_in_weston_as_x_client_under_xwayland_and_as_wayland_client(self):
         log = WORK / "weston.log"

@@ -5,8 +5,8 @@ different scales. Usage: x11_suite.py KOLWE [unittest args]"""
 import os, pathlib, re, subprocess, sys, tempfile, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import (caption_dark, grab, poll, press, spawn, spawn_kolwe, start_xvfb, stop, stop_all,
-                 untrapped_errors, x)
+from rig import (PointerAndKeyboardGrab, caption_dark, grab, poll, press, spawn, spawn_kolwe,
+                 start_xvfb, stop, stop_all, untrapped_errors, x)
 
 KOLWE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "build/kolwe"
 # Room for the window at scale 5, where it opens at device pixels (1320, 1075).
@@ -29,6 +29,9 @@ def start_desktop(width, height, monitors=()):
 
 def windows(name):
     return [int(w) for w in x("xdotool", "search", "--onlyvisible", "--name", name).split()]
+
+def windows_of_class(name):
+    return [int(w) for w in x("xdotool", "search", "--onlyvisible", "--class", name).split()]
 
 def active():
     return int(x("xdotool", "getactivewindow") or 0)
@@ -215,6 +218,7 @@ class KolweOnX11(KolweWindow):
         for args, env, status, output in (
                 (["--version"], None, 0, "kolwe 1.10\n"), (["-h"], None, 0, "Usage: kolwe [options]\n"),
                 (["--colour"], None, 2, "kolwe: Unknown option 'colour'. (try kolwe --help)\n"),
+                (["--pick", "-v"], None, 2, "kolwe: --pick takes no other argument (try kolwe --help)\n"),
                 ([], no_display, 1, "kolwe: cannot open display\n")):
             run = subprocess.run([KOLWE] + args, env=env, capture_output=True, text=True, timeout=10)
             shown = run.stderr or run.stdout.splitlines(keepends=True)[0]  # errors: one line
@@ -250,6 +254,71 @@ class KolweOnTwoMonitors(KolweWindow):
             for point in points:
                 self.assertEqual(self.pick(point), where(point), (env, point))
             stop(self.proc)
+
+    def test_loupe_shows_the_device_pixels_around_the_pointer_until_the_pick(self):
+        width, height = MONITOR
+        # Away from kolwe's window: beside the pointer, and flipped near a monitor's corner.
+        pointers = ((100, 100), (width - 10, height - 10), (width + 100, 100),
+                    (2 * width - 10, height - 10))
+        for env, scale_a, scale_b in self.ORDERS:
+            self.launch(scale_a, env=env)
+            self.pick()
+            for pointer in pointers:
+                x("xdotool", "mousemove", *map(str, pointer))
+                scale = scale_a if pointer[0] < width else scale_b
+                self.assertLoupeShows(pointer, scale, (env, pointer))
+            x("xdotool", "click", "1")
+            self.assertTrue(poll(lambda: not windows_of_class("kolwe-loupe")), "the loupe stays")
+            stop(self.proc)
+
+    def assertLoupeShows(self, pointer, scale, row):
+        """The loupe stands whole on the pointer's monitor, off the pointer, and shows the 15 x 15
+        device pixels around it, each as a block of 8 x 8 logical pixels."""
+        block = 8 * scale
+        want = [where((pointer[0] - 7 + column, pointer[1] - 7 + line))
+                for line in range(15) for column in range(15)]
+        def shown():
+            found = windows_of_class("kolwe-loupe")
+            place = found and geometry(found[0])
+            pixels = place and grab(place[0], place[1], 15 * block, 15 * block)
+            return place, pixels and [pixels[(line * block + block // 2) * 15 * block + column * block
+                                             + block // 2] for line in range(15) for column in range(15)]
+        poll(lambda: shown()[1] == want, timeout=3)
+        (left, top, w, h), blocks = shown()
+        self.assertEqual(blocks, want, row)
+        monitor_left = MONITOR[0] if pointer[0] >= MONITOR[0] else 0
+        self.assertTrue(monitor_left <= left and left + w <= monitor_left + MONITOR[0]
+                        and 0 <= top and top + h <= MONITOR[1], (row, "not whole on its monitor"))
+        self.assertFalse(left <= pointer[0] < left + w and top <= pointer[1] < top + h, row)
+
+    def pick_from_command_line(self, pointer, *keys, env=None, wait_for_loupe=True):
+        """kolwe --pick with the pointer at pointer, then the keys or a click: its exit status,
+        what it printed, and its lines about a missing colour."""
+        x("xdotool", "mousemove", *map(str, pointer))
+        proc = subprocess.Popen([KOLWE, "--pick"], env=dict(os.environ, **(env or {})), text=True,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        if wait_for_loupe:  # shown once the grab is in place
+            self.assertTrue(poll(lambda: windows_of_class("kolwe-loupe")), "no loupe")
+            x("xdotool", *(("key", *keys) if keys else ("click", "3")))
+        out, err = proc.communicate(timeout=10)
+        return proc.returncode, out, [line for line in err.splitlines() if line.startswith("kolwe:")]
+
+    def test_command_line_pick_prints_the_pixel_and_lets_go_of_every_grab(self):
+        picked = lambda point: (0, where(point) + "\n", [])
+        env = self.ORDERS[0][0]  # A at scale 1, B at scale 2
+        for pointer, keys, result in (
+                ((100, 100), (), picked((100, 100))),
+                ((MONITOR[0] + 300, 300), (), picked((MONITOR[0] + 300, 300))),
+                ((200, 200), ("Right", "Right", "shift+Down", "Return"), picked((202, 210))),
+                ((200, 200), ("Left", "space"), picked((199, 200))),
+                ((200, 200), ("Escape",), (1, "", ["kolwe: pick cancelled"]))):
+            self.assertEqual(self.pick_from_command_line(pointer, *keys, env=env), result, keys)
+            with PointerAndKeyboardGrab() as other:
+                self.assertTrue(other.held, "kolwe --pick left a grab behind")
+        with PointerAndKeyboardGrab():
+            status, out, why = self.pick_from_command_line((100, 100), wait_for_loupe=False)
+        self.assertEqual((status, out, len(why)), (1, "", 1))
+        self.assertIn("cannot grab", why[0])
 
     def test_track_and_arrow_clicks_after_moving_to_the_other_monitor(self):
         for env, scale_a, scale_b in self.ORDERS:
