@@ -31,10 +31,18 @@ class LoupeWindow : public QWidget {
 
   void Follow() {
     const QPoint pointer = NativeCursorPos();
-    pixels_ = NativeArea(QRect(pointer - QPoint(kSide / 2, kSide / 2), QSize(kSide, kSide)));
+    const Monitor monitor = MonitorAt(pointer);
+    // The loupe shows the monitor as it was when the pointer came onto it, read while the loupe
+    // stood elsewhere: read afresh on each motion, it would show itself after a quick move.
+    // The margin holds the pixels across the edge that a pointer at the edge shows.
+    if (monitor.device_rect != shot_of_) {
+      shot_of_ = monitor.device_rect;
+      shot_ = NativeArea(shot_of_.adjusted(-kSide / 2, -kSide / 2, kSide / 2, kSide / 2));
+    }
+    const QPoint corner = pointer - shot_of_.topLeft();  // the shot starts kSide / 2 further out
+    pixels_ = shot_.copy(QRect(corner, QSize(kSide, kSide)));
     // Whole on the pointer's monitor: right of and below the pointer where it fits, else on
     // the other side. Device pixels throughout, as monitors may differ in scale.
-    const Monitor monitor = MonitorAt(pointer);
     const QSize size = this->size() * monitor.scale;
     const int gap = int(kFromPointer * monitor.scale);
     QPoint at = pointer + QPoint(gap, gap);
@@ -50,6 +58,13 @@ class LoupeWindow : public QWidget {
     } else {
       show();
     }
+  }
+
+  // The next pick reads the screen anew.
+  void Forget() {
+    hide();
+    shot_ = QImage();
+    shot_of_ = QRect();
   }
 
  protected:
@@ -77,6 +92,8 @@ class LoupeWindow : public QWidget {
   }
 
  private:
+  QRect shot_of_;  // the monitor the shot is of, in device pixels
+  QImage shot_;
   QImage pixels_;
 };
 
@@ -89,7 +106,7 @@ void Loupe::Follow() {
 }
 
 void Loupe::Hide() {
-  if (window_) window_->hide();
+  if (window_) window_->Forget();
 }
 
 }  // namespace toolkit

@@ -257,8 +257,9 @@ class KolweOnTwoMonitors(KolweWindow):
 
     def test_loupe_shows_the_device_pixels_around_the_pointer_until_the_pick(self):
         width, height = MONITOR
-        # Away from kolwe's window: beside the pointer, and flipped near a monitor's corner.
-        pointers = ((100, 100), (width - 10, height - 10), (width + 100, 100),
+        # Away from kolwe's window: beside the pointer, after a jump onto where the loupe was,
+        # and flipped near a monitor's corner.
+        pointers = ((100, 100), (130, 130), (width - 10, height - 10), (width + 100, 100),
                     (2 * width - 10, height - 10))
         for env, scale_a, scale_b in self.ORDERS:
             self.launch(scale_a, env=env)
@@ -281,8 +282,9 @@ class KolweOnTwoMonitors(KolweWindow):
             found = windows_of_class("kolwe-loupe")
             place = found and geometry(found[0])
             pixels = place and grab(place[0], place[1], 15 * block, 15 * block)
-            return place, pixels and [pixels[(line * block + block // 2) * 15 * block + column * block
-                                             + block // 2] for line in range(15) for column in range(15)]
+            whole = pixels and len(pixels) == (15 * block) ** 2  # else partly off the screen
+            return place, whole and [pixels[(line * block + block // 2) * 15 * block + column * block
+                                            + block // 2] for line in range(15) for column in range(15)]
         poll(lambda: shown()[1] == want, timeout=3)
         (left, top, w, h), blocks = shown()
         self.assertEqual(blocks, want, row)
