@@ -24,6 +24,7 @@ TEST_F(DecimalFieldsTest, TypedAndPastedTextIsTidiedCheckedAndCarriedToEveryView
        {{Paste(R, "25"), Paste(R, "-5"), Type(R, "9")}, InStep(9, 0, 0)},
        {{Paste(R, "25"), Paste(R, "300")}, InStep(25, 0, 0)},
         {{Paste(R, "0123")}, InStep(123, 0, 0)},
+      {{Paste(R, "\r\n12")}, {"", "0", "0", "000000", 0, 0, 0, 0, true}},  // an empty first line
        {{Paste(R, "200\r\n")}, InStep(200, 0, 0)},
         {{Type(R, "\b"), Paste(G, "77"), Paste(B, "5")},  // no refresh while a field is empty
         {"", "77", "5", "000000", 0, 77, 5, 0, true}},

@@ -53,6 +53,14 @@ TEST_F(ToolkitRulesTest, DroppedTextKeepsItsFirstLine) {
   EXPECT_EQ(Shown(), InStep(15, 0, 0));
 }
 
+// Change comes once per change of the text, never for a paste of the text the field holds.
+TEST_F(ToolkitRulesTest, PastingAFieldsOwnTextOverItRaisesNoChange) {
+  Do({Paste(G, "12")});
+  Raised("Frmkolwe_TxtG_Change");
+  Do({Paste(G, "12"), Type(G, "3")});
+  EXPECT_EQ(Raised("Frmkolwe_TxtG_Change"), 1);
+}
+
 // The field's context menu, opened and closed with Escape, leaves the caret where it was.
 TEST_F(ToolkitRulesTest, ClosingAFieldsContextMenuLeavesTheCaret) {
   Do({Paste(R, "123"), Select(R, 1, 0)});
