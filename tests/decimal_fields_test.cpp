@@ -17,23 +17,19 @@ TEST_F(DecimalFieldsTest, TypedAndPastedTextIsTidiedCheckedAndCarriedToEveryView
        {{Paste(R, "12"), Select(R, 0, 0), Type(R, "0")}, InStep(12, 0, 0)},
        {{Paste(R, "25"), Type(R, "69")}, InStep(9, 0, 0)},
        {{Paste(R, "123"), Type(R, "45")}, InStep(123, 0, 0)},
-       {{Paste(R, "123"), Select(R, 0, 0), Type(R, "4")}, InStep(123, 0, 0)},
        {{Paste(R, "123"), Type(R, "\b")}, InStep(12, 0, 0)},
        {{Paste(R, "123"), Select(R, 1, 1), Type(R, "5")}, InStep(153, 0, 0)},
-       {{Paste(R, "123"), Select(R, 0, 3), Type(R, "9")}, InStep(9, 0, 0)},
        {{Paste(R, "25"), Paste(R, "-5"), Type(R, "9")}, InStep(9, 0, 0)},
        {{Paste(R, "25"), Paste(R, "300")}, InStep(25, 0, 0)},
-        {{Paste(R, "0123")}, InStep(123, 0, 0)},
-      {{Paste(R, "\r\n12")}, {"", "0", "0", "000000", 0, 0, 0, 0, true}},  // an empty first line
+       {{Paste(R, "0123")}, InStep(123, 0, 0)},
+       {{Paste(R, "\r\n12")}, {"", "0", "0", "000000", 0, 0, 0, 0, true}},  // an empty first line
        {{Paste(R, "200\r\n")}, InStep(200, 0, 0)},
-        {{Type(R, "\b"), Paste(G, "77"), Paste(B, "5")},  // no refresh while a field is empty
+       {{Type(R, "\b"), Paste(G, "77"), Paste(B, "5")},  // no refresh while a field is empty
         {"", "77", "5", "000000", 0, 77, 5, 0, true}},
        {{Type(R, "\b"), Paste(G, "77"), Paste(B, "5"), PointerAt(112), Type(R, "2")},
         InStep(2, 77, 5)},  // the pointer changes nothing
        {{Paste(Hex, "123"), Paste(R, "5"), Type(R, "\b")}, {"", "", "", "123", 5, 0, 0, 0, false}},
        {{Paste(R, "1.25"), Type(R, "5")}, {"1.25", "0", "0", "000000", 0, 0, 0, 0, true}},
-       {{Paste(R, "99999"), Type(R, "1\b"), Select(R, 0, 5), Type(R, "1\b")},
-        {"99999", "0", "0", "000000", 0, 0, 0, 0, true}},
        {{Paste(R, "25"), Paste(R, "1.5")}, {"1.5", "0", "0", "190000", 25, 0, 0, 25, true}},
        {{Paste(R, "25"), Paste(R, "１２")}, {"１２", "0", "0", "190000", 25, 0, 0, 25, true}},
        {{Paste(R, "25"), Paste(R, "0 ")}, {" ", "0", "0", "190000", 25, 0, 0, 25, true}},
