@@ -32,7 +32,7 @@ class ScreenReaderView(unittest.TestCase):
         cls.kolwe = spawn_kolwe(
             [KOLWE], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
         find = lambda: [a for a in children(Atspi.get_desktop(0)) if a.get_name() == "kolwe"]
-        app = poll(lambda: [c for a in find() for c in children(a)])
+        app = poll(lambda: [c for a in find() for c in children(a)], timeout=30)  # a busy CI
         cls.client = children(app[0])[0]
 
     @classmethod

@@ -59,6 +59,7 @@ class GetThroughPortal(unittest.TestCase):
         ANSWER.write_text(answer)
         press(self.at(*GET))
         self.assertTrue(poll(lambda: not ANSWER.read_text()) and poll(self.enabled), "no answer")
+        poll(lambda: grab(*self.at(*SWATCH))[0] == colour)  # the repaint may come a little later
         self.assertEqual(grab(*self.at(*SWATCH))[0], colour)
 
     def test_on_xvfb_the_colour_is_the_portals_not_the_screens(self):
