@@ -9,9 +9,10 @@ namespace toolkit {
 
 inline void FitCaption(QWidget* widget) {
   constexpr int kSmallestPixels = 6;
+  // The height first: it is cheap, and a caption too tall needs no text laid out.
   const auto fits = [widget] {
-    return widget->sizeHint().width() <= widget->width() &&
-           widget->fontMetrics().height() <= widget->height();
+    return widget->fontMetrics().height() <= widget->height() &&
+           widget->sizeHint().width() <= widget->width();
   };
   QFont font = widget->font();
   for (int pixels = QFontInfo(font).pixelSize() - 1; !fits() && pixels >= kSmallestPixels;
