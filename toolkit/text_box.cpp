@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QValidator>
 #include <algorithm>
 #include <optional>
@@ -63,8 +62,12 @@ std::optional<int16_t> CharacterCode(const QKeyEvent* event) {
 class FirstLineOnly : public QValidator {
  public:
   using QValidator::QValidator;
+  // A plain search: every text the field takes passes here, so a regular expression's
+  // compilation would be paid on each one.
   State validate(QString& text, int& caret) const override {
-    const qsizetype line_end = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+    const auto line_break =
+        std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+    const qsizetype line_end = line_break == text.cend() ? -1 : line_break - text.cbegin();
     if (line_end >= 0) {
       text.remove(line_end, std::max<qsizetype>(caret - line_end, 1));
       caret = int(line_end);
