@@ -61,13 +61,24 @@ class OnMotion : public QObject {
 
 }  // namespace
 
-QtMlmouse::QtMlmouse() {
-  if (!WaylandSession()) return;
-  portal_ = std::make_unique<PortalPick>(QDBusConnection::sessionBus());
-  portal_->AskVersion();
+QtMlmouse::QtMlmouse() : wayland_(WaylandSession()) {
+  if (!wayland_) return;
+  // Connecting to the session bus takes a while: from the event loop, while the window
+  // manager maps the window, and not before the window's first paint.
+  deferred_ = std::make_unique<QObject>();
+  QTimer::singleShot(0, deferred_.get(), [this] { Portal(); });
 }
 
 QtMlmouse::~QtMlmouse() = default;
+
+// Asks the portal's version at once, so that a pick need not wait for it.
+PortalPick& QtMlmouse::Portal() {
+  if (!portal_) {
+    portal_ = std::make_unique<PortalPick>(QDBusConnection::sessionBus());
+    portal_->AskVersion();
+  }
+  return *portal_;
+}
 
 int32_t QtMlmouse::GetCursorPos(PointApi& point) {
   const QPoint at = NativeCursorPos();
@@ -93,11 +104,11 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
   const Form* form = Form::FromHandle(hwnd);
   if (!form) return 0;
   QWidget* client = form->Client();
-  if (portal_) {
+  if (wayland_) {
     // The portal's answer completes the pick as a press would, and GetPixel then gives it.
     // Raised from the event loop: an answer known at once must not overtake the arming.
     picked_.reset();
-    portal_->Start([this, form, client](std::optional<int32_t> color) {
+    Portal().Start([this, form, client](std::optional<int32_t> color) {
       picked_ = color;
       QTimer::singleShot(0, client, [form] { form->MouseDown.Raise(MouseButton::Left, 0, 0, 0); });
     });
@@ -131,7 +142,7 @@ int32_t QtMlmouse::ReleaseCapture() {
 
 int32_t QtMlmouse::GetPixel(int32_t hdc, int32_t x, int32_t y) {
   if (hdc != kScreenDC) return kClrInvalid;
-  if (portal_) return picked_.value_or(kClrInvalid);
+  if (wayland_) return picked_.value_or(kClrInvalid);
   return NativePixel(QPoint(x, y)).value_or(kClrInvalid);
 }
 

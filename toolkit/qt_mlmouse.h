@@ -30,11 +30,15 @@ class QtMlmouse : public Mlmouse {
                        int32_t cy, int32_t flags) override;
 
  private:
+  PortalPick& Portal();
+
   bool cursor_overridden_ = false;
+  const bool wayland_;                    // picks through the portal
+  std::unique_ptr<PortalPick> portal_;    // set up from the event loop, or by the first pick
+  std::unique_ptr<QObject> deferred_;     // owns the portal set-up that waits for the event loop
+  std::optional<int32_t> picked_;         // the portal's answer to the latest pick
   std::unique_ptr<Loupe> loupe_;          // beside the cross-hair, on X11 only
   std::unique_ptr<QObject> loupe_mover_;  // moves it on each motion while the capture lasts
-  std::unique_ptr<PortalPick> portal_;    // in a Wayland session only
-  std::optional<int32_t> picked_;         // the portal's answer to the latest pick
 };
 
 }  // namespace toolkit
