@@ -63,13 +63,21 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 probe=(464 335)
 first_paint() { python3 bench/first_paint.py "$@"; }
 
+# kolwe --pick shows its loupe 24 pixels right of and below the pointer once its grab is in
+# place: the probe is the loupe's RRGGBB line, left of the text, with the pointer at (40, 40).
+pick_probe=(68 192)
+python3 -c 'import ctypes; x = ctypes.CDLL("libX11.so.6"); x.XOpenDisplay.restype = ctypes.c_void_p
+d = ctypes.c_void_p(x.XOpenDisplay(None)); x.XWarpPointer(d, 0, ctypes.c_ulong(x.XDefaultRootWindow(d)), 0, 0, 0, 0, 40, 40); x.XCloseDisplay(d)'
+
 # One unmeasured start of each warms the caches and learns the colour it paints at the probe.
 kolwe_colour=$(first_paint learn "${probe[@]}" "$kolwe")
 bare_colour=$(first_paint learn "${probe[@]}" "$bare")
+pick_colour=$(first_paint learn "${pick_probe[@]}" "$kolwe" --pick)
 
 for _ in $(seq "$runs"); do
   first_paint time "${probe[@]}" "$kolwe_colour" "$kolwe" >>"$work/kolwe"
   first_paint time "${probe[@]}" "$bare_colour" "$bare" >>"$work/bare"
+  first_paint time "${pick_probe[@]}" "$pick_colour" "$kolwe" --pick >>"$work/pick"
 done
 
 summary() {  # summary COLUMN FILE DIVISOR: "median (min-max)" of a column, divided
@@ -82,3 +90,8 @@ printf '%-12s %-24s %s\n' program "first paint, ms" "peak RSS, MiB"
 printf '%-12s %-24s %s\n' kolwe "$(summary 1 "$work/kolwe" 1)" "$(summary 2 "$work/kolwe" 1024)"
 printf '%-12s %-24s %s\n' "bare window" "$(summary 1 "$work/bare" 1)" \
   "$(summary 2 "$work/bare" 1024)"
+printf '%-12s %-24s %s\n' "kolwe --pick" "$(summary 1 "$work/pick" 1)" \
+  "$(summary 2 "$work/pick" 1024)"
+median() { cut -d' ' -f1 "$1" | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+awk -v k="$(median "$work/kolwe")" -v b="$(median "$work/bare")" -v p="$(median "$work/pick")" \
+  'BEGIN {printf "bare window / kolwe: %.3f; kolwe --pick armed / kolwe first paint: %.3f\n", b / k, p / k}'

@@ -1,6 +1,7 @@
 #include "toolkit/loupe.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
 #include <QWidget>
 #include <QWindow>
@@ -15,6 +16,47 @@ constexpr int kSide = 15;         // device pixels shown across and down
 constexpr int kBlock = 8;         // logical pixels a device pixel is drawn as
 constexpr int kTextHeight = 16;   // logical pixels of the RRGGBB line under the blocks
 constexpr int kFromPointer = 24;  // logical pixels between the pointer and the loupe
+
+// The screen as the loupe first saw it, in tiles read while the loupe stood elsewhere: read on
+// each motion, the pixels under the loupe would show the loupe itself after a quick move. A
+// tile is read before the loupe first covers it, so no tile holds the loupe.
+class ScreenTiles {
+ public:
+  // Reads, in one request, the tiles touching the area that are not read yet.
+  void Read(QRect area) {
+    QRect missing;
+    for (int y = Floor(area.top()); y <= Floor(area.bottom()); ++y) {
+      for (int x = Floor(area.left()); x <= Floor(area.right()); ++x) {
+        if (!tiles_.contains(QPoint(x, y))) missing |= QRect(x * kTile, y * kTile, kTile, kTile);
+      }
+    }
+    if (missing.isEmpty()) return;
+    const QImage read = NativeArea(missing);
+    for (int y = missing.top(); y < missing.bottom(); y += kTile) {
+      for (int x = missing.left(); x < missing.right(); x += kTile) {
+        const QPoint tile(Floor(x), Floor(y));
+        if (!tiles_.contains(tile)) {
+          tiles_.insert(tile,
+                        read.copy(QRect(QPoint(x, y) - missing.topLeft(), QSize(kTile, kTile))));
+        }
+      }
+    }
+  }
+
+  // A pixel of a tile already read.
+  QRgb Pixel(QPoint at) const {
+    const QImage tile = tiles_.value(QPoint(Floor(at.x()), Floor(at.y())));
+    return tile.pixel(at.x() - Floor(at.x()) * kTile, at.y() - Floor(at.y()) * kTile);
+  }
+
+  void Clear() { tiles_.clear(); }
+
+ private:
+  static constexpr int kTile = 32;
+  static int Floor(int device) { return device >= 0 ? device / kTile : (device + 1) / kTile - 1; }
+
+  QHash<QPoint, QImage> tiles_;  // by tile column and row
+};
 
 }  // namespace
 
@@ -32,15 +74,6 @@ class LoupeWindow : public QWidget {
   void Follow() {
     const QPoint pointer = NativeCursorPos();
     const Monitor monitor = MonitorAt(pointer);
-    // The loupe shows the monitor as it was when the pointer came onto it, read while the loupe
-    // stood elsewhere: read afresh on each motion, it would show itself after a quick move.
-    // The margin holds the pixels across the edge that a pointer at the edge shows.
-    if (monitor.device_rect != shot_of_) {
-      shot_of_ = monitor.device_rect;
-      shot_ = NativeArea(shot_of_.adjusted(-kSide / 2, -kSide / 2, kSide / 2, kSide / 2));
-    }
-    const QPoint corner = pointer - shot_of_.topLeft();  // the shot starts kSide / 2 further out
-    pixels_ = shot_.copy(QRect(corner, QSize(kSide, kSide)));
     // Whole on the pointer's monitor: right of and below the pointer where it fits, else on
     // the other side. Device pixels throughout, as monitors may differ in scale.
     const QSize size = this->size() * monitor.scale;
@@ -51,6 +84,14 @@ class LoupeWindow : public QWidget {
     }
     if (at.y() + size.height() > monitor.device_rect.bottom() + 1) {
       at.ry() = pointer.y() - gap - size.height();
+    }
+    // Before the loupe moves: where it goes, and around the pointer.
+    const QRect around(pointer - QPoint(kSide / 2, kSide / 2), QSize(kSide, kSide));
+    screen_.Read(around | QRect(at, size));
+    pixels_ = QImage(kSide, kSide, QImage::Format_RGB32);
+    for (int y = 0; y < kSide; ++y) {
+      for (int x = 0; x < kSide; ++x)
+        pixels_.setPixel(x, y, screen_.Pixel(around.topLeft() + QPoint(x, y)));
     }
     move(DeviceToLogical(at).toPoint());
     if (isVisible()) {
@@ -63,8 +104,7 @@ class LoupeWindow : public QWidget {
   // The next pick reads the screen anew.
   void Forget() {
     hide();
-    shot_ = QImage();
-    shot_of_ = QRect();
+    screen_.Clear();
   }
 
  protected:
@@ -92,8 +132,7 @@ class LoupeWindow : public QWidget {
   }
 
  private:
-  QRect shot_of_;  // the monitor the shot is of, in device pixels
-  QImage shot_;
+  ScreenTiles screen_;
   QImage pixels_;
 };
 
