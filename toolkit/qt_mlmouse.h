@@ -1,7 +1,8 @@
 // The real pointer, pixel, capture and stacking calls. On X11 the pointer and the pixel are
 // read in device pixels through the native connection, so every device pixel of a scaled
-// screen can be picked; elsewhere Qt's portable means serve. In a Wayland session the desktop
-// portal's picker stands in for the capture and the pixel.
+// screen can be picked, and the loupe follows the pointer while the capture lasts; elsewhere
+// Qt's portable means serve. In a Wayland session the desktop portal's picker stands in for the
+// capture and the pixel.
 #pragma once
 
 #include <QObject>
