@@ -51,7 +51,9 @@ bool XDisplayUsable() {
 }
 
 void ChoosePlatform() {
-  if (Env("QT_QPA_PLATFORM").empty() && WaylandDisplayUsable() && XDisplayUsable()) {
+  if (!Env("QT_QPA_PLATFORM").empty()) return;
+  // Without a Wayland display named, the desktop is X11, though Qt would try Wayland first.
+  if (Env("WAYLAND_DISPLAY").empty() || (WaylandDisplayUsable() && XDisplayUsable())) {
     setenv("QT_QPA_PLATFORM", "xcb", 1);
   }
 }

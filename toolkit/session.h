@@ -4,9 +4,10 @@
 
 namespace toolkit {
 
-// Before the application starts: where the user chose no platform and both an X display and a
-// Wayland display can be reached, run as an X client (under XWayland), so that the window
-// manager honours the window's opening position and its always-on-top state.
+// Before the application starts, where the user chose no platform: with no Wayland display
+// named, run as an X client at once; where both an X display and a Wayland display can be
+// reached, run as an X client too (under XWayland), so that the window manager honours the
+// window's opening position and its always-on-top state.
 void ChoosePlatform();
 
 // Whether a display server answers: the X display of DISPLAY, the compositor of WAYLAND_DISPLAY.
