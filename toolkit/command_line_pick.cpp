@@ -18,7 +18,6 @@
 #include "toolkit/session.h"
 
 #ifdef KOLWE_HAS_XCB
-#include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 #endif
 
@@ -66,11 +65,7 @@ class RootPick : public QAbstractNativeEventFilter {
     QAbstractEventDispatcher::instance()->installNativeEventFilter(this);
   }
 
-  ~RootPick() override {
-    xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
-    xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
-    xcb_flush(connection_);
-  }
+  ~RootPick() override { Release(); }
 
   // Grabs both, trying again for a while if another program holds either.
   void Start() {
@@ -202,10 +197,14 @@ class RootPick : public QAbstractNativeEventFilter {
   void Done(std::optional<int32_t> color, const char* why_none) {
     grabbed_ = false;
     loupe_.Hide();
+    Release();
+    Finish(color, why_none);
+  }
+
+  void Release() {
     xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
     xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
     xcb_flush(connection_);
-    Finish(color, why_none);
   }
 
   xcb_connection_t* connection_;
@@ -231,8 +230,8 @@ int RunCommandLinePick(int& argc, char** argv) {
     return QApplication::exec();
   }
 #ifdef KOLWE_HAS_XCB
-  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-    RootPick pick(x11->connection());
+  if (xcb_connection_t* connection = X11Connection()) {
+    RootPick pick(connection);
     QTimer::singleShot(0, [&pick] { pick.Start(); });
     return QApplication::exec();
   }

@@ -1,9 +1,9 @@
 // The loupe beside the cross-hair while a pick is armed on X11: the screen's device pixels
 // around the pointer, 15 x 15 of them, each drawn as an 8 x 8 block, the one a press would take
 // outlined, and its RRGGBB under them. It shows each part of the screen as it was when the
-// pointer first came near it during the pick. It stands 24 pixels right of and below the pointer, or on the other
-// side near its monitor's edge, and takes no focus and no input. Its X11 window's class is
-// "kolwe-loupe". Toolkit sources only.
+// pointer first came near it during the pick. It stands 24 pixels right of and below the pointer,
+// or on the other side near its monitor's edge, and takes no focus and no input. Its X11 window's
+// class is "kolwe-loupe". Toolkit sources only.
 #pragma once
 
 #include <memory>

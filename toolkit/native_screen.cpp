@@ -42,11 +42,6 @@ QScreen* ScreenAtLogical(QPointF logical) {
 }
 
 #ifdef KOLWE_NATIVE_X11
-xcb_connection_t* X11Connection() {
-  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  return x11 ? x11->connection() : nullptr;
-}
-
 xcb_screen_t* X11RootScreen(xcb_connection_t* connection) {
   return xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
 }
@@ -136,12 +131,12 @@ QPoint NativeCursorPos() {
   return LogicalToDevice(QCursor::pos());
 }
 
-bool OnX11() {
+xcb_connection_t* X11Connection() {
 #ifdef KOLWE_NATIVE_X11
-  return X11Connection() != nullptr;
-#else
-  return false;
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (x11) return x11->connection();
 #endif
+  return nullptr;
 }
 
 QImage NativeArea(QRect device_rect) {

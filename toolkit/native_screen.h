@@ -9,11 +9,13 @@
 #include <optional>
 
 class QWidget;
+struct xcb_connection_t;
 
 namespace toolkit {
 
-// Whether the screen is read through an X11 connection, device pixel by device pixel.
-bool OnX11();
+// The application's X11 connection, through which the screen is read device pixel by device
+// pixel; nullptr on other platforms.
+xcb_connection_t* X11Connection();
 
 // Pointer position in device pixels of the virtual desktop.
 QPoint NativeCursorPos();

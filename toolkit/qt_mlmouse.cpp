@@ -123,7 +123,7 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
   } else if (window) {
     new GrabWhenExposed(client);
   }
-  if (window && OnX11()) {
+  if (window && X11Connection()) {
     if (!loupe_) loupe_ = std::make_unique<Loupe>();
     loupe_->Follow();
     loupe_mover_ = std::make_unique<OnMotion>(window, [this] { loupe_->Follow(); });

@@ -6,11 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#ifdef KOLWE_HAS_XCB
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
+#include "toolkit/native_screen.h"
 
-#include <QGuiApplication>
+#ifdef KOLWE_HAS_XCB
+#include <xcb/xcb.h>
 #endif
 
 namespace toolkit {
@@ -64,8 +63,7 @@ struct MotifHints {
 }  // namespace
 
 void ForbidResize(QWidget* window) {
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  xcb_connection_t* connection = X11Connection();
   if (!connection) return;  // other platforms take the fixed size from the size hints alone
   static const char kName[] = "_MOTIF_WM_HINTS";
   xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
@@ -81,8 +79,7 @@ void ForbidResize(QWidget* window) {
 }
 
 void SetWindowClass(QWidget* window, const char* instance, const char* window_class) {
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  xcb_connection_t* connection = X11Connection();
   if (!connection) return;
   const std::string both = std::string(instance) + '\0' + window_class + '\0';
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
