@@ -109,7 +109,7 @@ class KolweOnX11(KolweWindow):
         start_desktop(*SCREEN)
 
     def assertEnds(self):
-        poll(lambda: self.proc.poll() is not None, timeout=3)
+        poll(lambda: self.proc.poll() is not None, timeout=10)  # the leak check at exit, on a busy CI
         self.assertEqual(self.proc.poll(), 0, "kolwe did not end with status 0")
 
     def show(self, title, side, colours, left, top):
