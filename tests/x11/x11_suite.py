@@ -285,7 +285,7 @@ class KolweOnTwoMonitors(KolweWindow):
             whole = pixels and len(pixels) == (15 * block) ** 2  # else partly off the screen
             return place, whole and [pixels[(line * block + block // 2) * 15 * block + column * block
                                             + block // 2] for line in range(15) for column in range(15)]
-        poll(lambda: shown()[1] == want, timeout=3)
+        poll(lambda: shown()[1] == want, timeout=10)
         (left, top, w, h), blocks = shown()
         self.assertEqual(blocks, want, row)
         monitor_left = MONITOR[0] if pointer[0] >= MONITOR[0] else 0
