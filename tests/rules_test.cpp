@@ -1,11 +1,13 @@
 // The rules that need no window, checked directly: the runtime's conversions, the colour
-// fields' key filters and tidy rules, and the rounding of the desktop portal's colour.
+// fields' key filters and tidy rules, the rounding of the desktop portal's colour, and where a
+// press on a wlroots output lands in its screen copy and what colour that pixel is.
 #include <cmath>
 
 #include "color/field_rules.h"
 #include "tests/support/form_fixture.h"
 #include "toolkit/portal_pick.h"
 #include "toolkit/runtime_error.h"
+#include "toolkit/wayland/output_pixels.h"
 
 namespace {
 
@@ -109,6 +111,65 @@ TEST(PortalRulesTest, AChannelFrom0To1IsRoundedToTheNearestOf0To255) {
                                              {0.5, 128}, {1.0, 255},       {-0.1, 0},
                                              {1.5, 255}, {std::nan(""), 0}};
   for (const auto& [fraction, channel] : rows) EXPECT_EQ(toolkit::PortalChannel(fraction), channel);
+}
+
+using namespace toolkit::wayland;
+
+TEST(WlrOutputRulesTest, APointerPositionFallsOnTheDevicePixelUnderIt) {
+  const OutputShape scale_1{{640, 480}, {640, 480}}, scale_2{{320, 240}, {640, 480}},
+      scale_1_5{{640, 480}, {960, 720}}, turned{{240, 320}, {640, 480}, k90};
+  auto fixed = [](double x, double y) { return QPoint(int(x * 256), int(y * 256)); };
+  const std::tuple<const char*, OutputShape, QPoint, QPoint> rows[] = {
+      {"scale 1", scale_1, fixed(10.99, 0), {10, 0}},
+      {"scale 2, the left half", scale_2, fixed(10.49, 3.5), {20, 7}},
+      {"scale 2, the right half", scale_2, fixed(10.5, 3.99), {21, 7}},
+      {"scale 1.5, a device pixel's centre", scale_1_5, fixed(3.5 / 1.5, 0.5 / 1.5), {3, 0}},
+      {"scale 1.5, just before the next", scale_1_5, fixed(4 / 1.5 - 0.004, 0), {3, 0}},
+      {"the right and bottom edges", scale_1_5, fixed(640, 480), {959, 719}},
+      {"a quarter turn at scale 2", turned, fixed(239.99, 319.99), {479, 639}},
+  };
+  for (const auto& [label, shape, position, device] : rows) {
+    EXPECT_EQ(DevicePixelAt(position, shape), device) << label;
+    EXPECT_EQ(DevicePixelAt(fixed(CentreOf(device, shape).x(), CentreOf(device, shape).y()), shape),
+              device)
+        << label << ": back from the centre";
+  }
+}
+
+// What a mirror or a turn does to a corner pixel of a 4 x 2 output, as the user sees it: it
+// lands on the corner of the copy that the transform sends it to.
+TEST(WlrOutputRulesTest, TheCopiedPixelFollowsTheTransformAndTheRowOrder) {
+  const QSize mode(4, 2);
+  const std::tuple<int32_t, bool, QPoint> rows[] = {
+      {kNormal, false, {0, 0}},    {kNormal, true, {0, 1}},      {k90, false, {0, 1}},
+      {k180, false, {3, 1}},       {k270, false, {3, 0}},        {kFlipped, false, {3, 0}},
+      {kFlipped90, false, {0, 0}}, {kFlipped180, false, {0, 1}}, {kFlipped270, false, {3, 1}},
+  };
+  for (const auto& [transform, y_invert, copied] : rows) {
+    const OutputShape shape{ShownSize({mode, mode, transform}), mode, transform};
+    EXPECT_EQ(CopiedPixel({0, 0}, shape, y_invert), copied) << "transform " << transform;
+  }
+}
+
+TEST(WlrOutputRulesTest, EachSharedMemoryFormatGivesTheSameColour) {
+  const int32_t colour = 0x336699;  // red 0x99, green 0x66, blue 0x33
+  const std::pair<uint32_t, uint32_t> rows[] = {
+      {kXrgb8888, 0x00996633},
+      {kArgb8888, 0xff996633},
+      {kXbgr8888, 0x00336699},
+      {kAbgr8888, 0xff336699},
+      // 0x99 of 255 is 0x267 of 1023 and back; 0x66 is 0x199, 0x33 is 0xcc.
+      {kXrgb2101010, 0x267u << 20 | 0x199u << 10 | 0xccu},
+      {kXbgr2101010, 0xccu << 20 | 0x199u << 10 | 0x267u},
+  };
+  for (const auto& [format, pixel] : rows) EXPECT_EQ(ColourOf(format, pixel), colour) << format;
+  EXPECT_EQ(ColourOf(0x34325241 /* RGBA8888 */, 0x99663300), std::nullopt);
+}
+
+TEST(WlrOutputRulesTest, TenBitChannelsRoundToTheNearestOf8Bits) {
+  const std::pair<uint32_t, int32_t> rows[] = {{0, 0},     {2, 0},      {3, 1},      {511, 127},
+                                               {512, 128}, {1020, 254}, {1021, 255}, {1023, 255}};
+  for (const auto& [ten, eight] : rows) EXPECT_EQ(EightBits(ten), eight) << ten;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "toolkit/native_screen.h"
 #include "toolkit/portal_pick.h"
 #include "toolkit/session.h"
+#include "toolkit/wayland/wlr_picker.h"
 
 #ifdef KOLWE_HAS_XCB
 #include <xcb/xcb.h>
@@ -224,6 +225,12 @@ int RunCommandLinePick(int& argc, char** argv) {
   ChoosePlatform();
   QApplication application(argc, argv);
   if (WaylandSession()) {
+    if (auto picker = wayland::WlrPicker::Connect()) {
+      picker->Start(wayland::WlrPicker::Keyboard::kTaken, [&picker](std::optional<int32_t> color) {
+        Finish(color, picker->WhyNoColour().c_str());
+      });
+      return QApplication::exec();
+    }
     PortalPick portal(QDBusConnection::sessionBus());
     portal.AskVersion();
     portal.Start([&portal](std::optional<int32_t> color) { Finish(color, portal.WhyNoColour()); });

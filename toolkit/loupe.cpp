@@ -12,10 +12,7 @@
 namespace toolkit {
 namespace {
 
-constexpr int kSide = 15;         // device pixels shown across and down
-constexpr int kBlock = 8;         // logical pixels a device pixel is drawn as
-constexpr int kTextHeight = 16;   // logical pixels of the RRGGBB line under the blocks
-constexpr int kFromPointer = 24;  // logical pixels between the pointer and the loupe
+constexpr int kSide = kLoupeSide;
 
 // The screen as the loupe first saw it, in tiles read while the loupe stood elsewhere: read on
 // each motion, the pixels under the loupe would show the loupe itself after a quick move. A
@@ -66,7 +63,7 @@ class LoupeWindow : public QWidget {
       : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                              Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput) {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(kSide * kBlock, kSide * kBlock + kTextHeight);
+    setFixedSize(kLoupeSize);
     winId();
     SetWindowClass(this, "kolwe", "kolwe-loupe");
   }
@@ -77,14 +74,8 @@ class LoupeWindow : public QWidget {
     // Whole on the pointer's monitor: right of and below the pointer where it fits, else on
     // the other side. Device pixels throughout, as monitors may differ in scale.
     const QSize size = this->size() * monitor.scale;
-    const int gap = int(kFromPointer * monitor.scale);
-    QPoint at = pointer + QPoint(gap, gap);
-    if (at.x() + size.width() > monitor.device_rect.right() + 1) {
-      at.rx() = pointer.x() - gap - size.width();
-    }
-    if (at.y() + size.height() > monitor.device_rect.bottom() + 1) {
-      at.ry() = pointer.y() - gap - size.height();
-    }
+    const QPoint at =
+        LoupePlace(pointer, size, monitor.device_rect, int(kLoupeFromPointer * monitor.scale));
     // Before the loupe moves: where it goes, and around the pointer.
     const QRect around(pointer - QPoint(kSide / 2, kSide / 2), QSize(kSide, kSide));
     screen_.Read(around | QRect(at, size));
@@ -110,31 +101,43 @@ class LoupeWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    for (int y = 0; y < kSide; ++y) {
-      for (int x = 0; x < kSide; ++x) {
-        painter.fillRect(x * kBlock, y * kBlock, kBlock, kBlock, pixels_.pixel(x, y));
-      }
-    }
-    // The pixel a press takes, in black and white, so that it shows on any colour.
-    const int centre = (kSide / 2) * kBlock;
-    painter.setPen(Qt::black);
-    painter.drawRect(centre, centre, kBlock - 1, kBlock - 1);
-    painter.setPen(Qt::white);
-    painter.drawRect(centre + 1, centre + 1, kBlock - 3, kBlock - 3);
-    const QRect text(0, kSide * kBlock, width(), kTextHeight);
-    painter.fillRect(text, palette().window());
-    painter.setPen(palette().windowText().color());
-    const QRgb under = pixels_.pixel(kSide / 2, kSide / 2);
-    painter.drawText(text, Qt::AlignCenter,
-                     QString::asprintf("%02X%02X%02X", qRed(under), qGreen(under), qBlue(under)));
-    painter.setPen(Qt::darkGray);  // a frame over the outer blocks' edges, whatever the desktop
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    PaintLoupe(painter, pixels_, palette());
   }
 
  private:
   ScreenTiles screen_;
   QImage pixels_;
 };
+
+QPoint LoupePlace(QPoint pointer, QSize size, QRect monitor, int gap) {
+  QPoint at = pointer + QPoint(gap, gap);
+  if (at.x() + size.width() > monitor.right() + 1) at.rx() = pointer.x() - gap - size.width();
+  if (at.y() + size.height() > monitor.bottom() + 1) at.ry() = pointer.y() - gap - size.height();
+  return at;
+}
+
+void PaintLoupe(QPainter& painter, const QImage& pixels, const QPalette& palette) {
+  constexpr int kBlock = kLoupeBlock;
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      painter.fillRect(x * kBlock, y * kBlock, kBlock, kBlock, pixels.pixel(x, y));
+    }
+  }
+  // The pixel a press takes, in black and white, so that it shows on any colour.
+  const int centre = (kSide / 2) * kBlock;
+  painter.setPen(Qt::black);
+  painter.drawRect(centre, centre, kBlock - 1, kBlock - 1);
+  painter.setPen(Qt::white);
+  painter.drawRect(centre + 1, centre + 1, kBlock - 3, kBlock - 3);
+  const QRect text(0, kSide * kBlock, kLoupeSize.width(), kLoupeTextHeight);
+  painter.fillRect(text, palette.window());
+  painter.setPen(palette.windowText().color());
+  const QRgb under = pixels.pixel(kSide / 2, kSide / 2);
+  painter.drawText(text, Qt::AlignCenter,
+                   QString::asprintf("%02X%02X%02X", qRed(under), qGreen(under), qBlue(under)));
+  painter.setPen(Qt::darkGray);  // a frame over the outer blocks' edges, whatever the desktop
+  painter.drawRect(QRect(QPoint(0, 0), kLoupeSize).adjusted(0, 0, -1, -1));
+}
 
 Loupe::Loupe() = default;
 Loupe::~Loupe() = default;

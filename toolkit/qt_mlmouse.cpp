@@ -6,12 +6,14 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <cstdio>
 
 #include "toolkit/form.h"
 #include "toolkit/loupe.h"
 #include "toolkit/native_screen.h"
 #include "toolkit/portal_pick.h"
 #include "toolkit/session.h"
+#include "toolkit/wayland/wlr_picker.h"
 #include "toolkit/window_hints.h"
 
 namespace toolkit {
@@ -63,13 +65,22 @@ class OnMotion : public QObject {
 
 QtMlmouse::QtMlmouse() : wayland_(WaylandSession()) {
   if (!wayland_) return;
-  // Connecting to the session bus takes a while: from the event loop, while the window
-  // manager maps the window, and not before the window's first paint.
+  // Connecting to the compositor or the session bus takes a while: from the event loop, while
+  // the window manager maps the window, and not before the window's first paint.
   deferred_ = std::make_unique<QObject>();
-  QTimer::singleShot(0, deferred_.get(), [this] { Portal(); });
+  QTimer::singleShot(0, deferred_.get(), [this] { ChoosePicker(); });
 }
 
 QtMlmouse::~QtMlmouse() = default;
+
+// kolwe's own picker where the compositor allows it, else the portal's. A compositor that
+// went away is asked again.
+void QtMlmouse::ChoosePicker() {
+  if (chosen_ && !(wlr_ && wlr_->Lost())) return;
+  chosen_ = true;
+  wlr_ = wayland::WlrPicker::Connect();
+  if (!wlr_) Portal();
+}
 
 // Asks the portal's version at once, so that a pick need not wait for it.
 PortalPick& QtMlmouse::Portal() {
@@ -105,13 +116,18 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
   if (!form) return 0;
   QWidget* client = form->Client();
   if (wayland_) {
-    // The portal's answer completes the pick as a press would, and GetPixel then gives it.
-    // Raised from the event loop: an answer known at once must not overtake the arming.
+    // The picker's answer completes the pick as a press would, and GetPixel then gives it.
     picked_.reset();
-    Portal().Start([this, form, client](std::optional<int32_t> color) {
-      picked_ = color;
-      QTimer::singleShot(0, client, [form] { form->MouseDown.Raise(MouseButton::Left, 0, 0, 0); });
-    });
+    ChoosePicker();
+    if (wlr_) {
+      wlr_->Start(
+          wayland::WlrPicker::Keyboard::kStaysWithWindow,
+          [this, form](std::optional<int32_t> color) { Picked(color, wlr_->WhyNoColour(), form); });
+    } else {
+      Portal().Start([this, form](std::optional<int32_t> color) {
+        Picked(color, portal_->WhyNoColour(), form);
+      });
+    }
     return hwnd;
   }
   // While a pick is armed the pointer is a cross-hair, over every window.
@@ -129,6 +145,15 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
     loupe_mover_ = std::make_unique<OnMotion>(window, [this] { loupe_->Follow(); });
   }
   return hwnd;
+}
+
+// Raised from the event loop: an answer known at once must not overtake the arming.
+void QtMlmouse::Picked(std::optional<int32_t> color, const std::string& why_none,
+                       const Form* form) {
+  picked_ = color;
+  if (!color) std::fprintf(stderr, "kolwe: %s\n", why_none.c_str());
+  QTimer::singleShot(0, form->Client(),
+                     [form] { form->MouseDown.Raise(MouseButton::Left, 0, 0, 0); });
 }
 
 int32_t QtMlmouse::ReleaseCapture() {

@@ -1,0 +1,243 @@
+"""A private sway on the headless backend, for the suites that run kolwe as a client of a wlroots
+compositor: outputs set at will, a background whose every device pixel differs from its four
+neighbours, a cursor that draws nothing, the outputs' exact pixels, and a virtual pointer and
+keyboard that stay on the seat."""
+import json, os, pathlib, re, socket, struct, tempfile, time
+from rig import poll, spawn, x
+
+USER = "kolwe-wl"
+WORK = pathlib.Path(tempfile.mkdtemp(prefix="kolwe-sway-"))
+TRANSFORMS = ["normal", "90", "180", "270", "flipped", "flipped-90", "flipped-180", "flipped-270"]
+# From a capture to the picture the user sees, by transform: transpose, mirror, turn upside down.
+TURNS = [(0, 0, 0), (1, 0, 1), (0, 1, 1), (1, 1, 0), (0, 1, 0), (1, 1, 1), (0, 0, 1), (1, 0, 0)]
+BUTTONS = {1: 0x110, 2: 0x112, 3: 0x111}  # X button numbers to Linux input codes
+MODIFIERS = {"shift": (42, 1), "ctrl": (29, 4), "alt": (56, 8)}  # Linux input code, xkb mask
+KEYS = dict({c: code for row, first in (("1234567890", 2), ("qwertyuiop", 16), ("asdfghjkl", 30),
+                                         ("zxcvbnm", 44)) for code, c in enumerate(row, first)},
+            Escape=1, BackSpace=14, Tab=15, Return=28, space=57, Home=102, Up=103, Prior=104,
+            Left=105, Right=106, End=107, Down=108, Next=109, Delete=111)
+KEYMAP = (b'xkb_keymap { xkb_keycodes { include "evdev" }; xkb_types { include "complete" }; '
+          b'xkb_compat { include "complete" }; xkb_symbols { include "pc+us" }; };\0')
+_devices = []  # the connection holding the virtual pointer and keyboard
+
+def start_sway(outputs):
+    """Starts sway (as USER when root), points every later client at it, then set_outputs()."""
+    run, cursors = WORK / "run", WORK / "icons/default/cursors"
+    run.mkdir(mode=0o700)
+    cursors.mkdir(parents=True)
+    # The headless backend draws the cursor into every frame: the theme that sway and clients
+    # load by default has one empty 24 x 24 image for each shape (Xcursor: header, table, image).
+    for name in "default left_ptr crosshair cross tcross pointer hand2 text xterm wait watch progress".split():
+        (cursors / name).write_bytes(struct.pack("<16I", 0x72756358, 16, 0x10000, 1, 0xFFFD0002, 24, 28,
+                                                 36, 0xFFFD0002, 24, 1, 24, 24, 0, 0, 0) + bytes(2304))
+    # Steep ramps, unique in a seamless 256 x 256 tile: no two neighbours stay alike even where
+    # sway scales swaybg's buffer down to a fractional output scale.
+    tile = bytes(c for y in range(256) for x in range(256)
+                 for c in (x * 7 % 256, y * 7 % 256, (x + y) * 3 % 256))
+    x("convert", "ppm:-", WORK / "tile.png", input=b"P6 256 256 255\n" + tile)
+    (WORK / "config").write_text("xwayland disable\noutput * bg %s tile\n" % (WORK / "tile.png"))
+    os.environ.update(XDG_RUNTIME_DIR=str(run), XCURSOR_PATH=str(WORK / "icons"),
+                      XCURSOR_THEME="default", XCURSOR_SIZE="24")
+    as_user = []
+    if os.geteuid() == 0:  # sway refuses root
+        x("useradd", "--system", "--user-group", "--shell", "/usr/sbin/nologin", USER)  # if missing
+        x("chown", "-R", USER + ":", str(WORK))
+        as_user = ["setpriv", "--reuid", USER, "--regid", USER, "--clear-groups", "--pdeathsig", "KILL"]
+    env = dict(os.environ, HOME=str(WORK), WLR_BACKENDS="headless", WLR_RENDERER="pixman",
+               WLR_LIBINPUT_NO_DEVICES="1")
+    log = open(WORK / "sway.log", "wb")  # at debug level it tells of layer surfaces
+    proc = spawn(as_user + ["sway", "--debug", "-c", str(WORK / "config")], log=log, env=env)
+    if not poll(lambda: list(run.glob("sway-ipc.*.sock"))):
+        raise RuntimeError("sway did not start")
+    # An absolute path: root reaches the socket though the directory is USER's.
+    os.environ.update(SWAYSOCK=str(next(run.glob("sway-ipc.*.sock"))),
+                      WAYLAND_DISPLAY=str(next(run.glob("wayland-*[0-9]"))))
+    _devices.append(_Devices())
+    set_outputs(outputs)
+    return proc
+
+def outputs():
+    """sway's outputs by name, as get_outputs describes them."""
+    return {o["name"]: o for o in json.loads(x("swaymsg", "-rt", "get_outputs"))}
+
+def set_outputs(wanted):
+    """Gives the running sway these outputs: (name, device width, height, scale, transform, logical
+    left, top), named HEADLESS-1, -2, ... in the order sway makes them; any others are disabled.
+    Returns once every output shows the background."""
+    while len(outputs()) < len(wanted):
+        x("swaymsg", "create_output")
+    for name in outputs().keys() - {name for name, *_ in wanted}:
+        x("swaymsg", "output %s disable" % name)
+    for name, width, height, scale, transform, left, top in wanted:
+        x("swaymsg", "output %s enable mode %dx%d scale %s transform %s position %d %d"
+          % (name, width, height, scale, transform, left, top))
+    if not poll(lambda: not any(truth(name).equal_neighbours() for name, *_ in wanted)):
+        raise RuntimeError("the background did not settle")
+
+class Shot:
+    """An output's pixels as RGB bytes, row by row, in device pixels as the user sees the output.
+    At a fractional logical size the layout leaves out the last column or row: `covered` is the
+    size of the rest."""
+    def __init__(self, width, height, data, covered):
+        self.width, self.height, self.data, self.covered = width, height, data, covered
+
+    def pixel(self, x, y):
+        return self.data[3 * (y * self.width + x):][:3].hex().upper()
+
+    def equal_neighbours(self):
+        """(x, y) of each covered pixel equal to its right or lower covered neighbour."""
+        found, (width, height) = [], self.covered
+        for step, right, bottom in ((3, width - 1, height), (3 * self.width, width, height - 1)):
+            diff = int.from_bytes(self.data[step:], "big") ^ int.from_bytes(self.data[:-step], "big")
+            for match in re.finditer(b"(?=\0\0\0)", diff.to_bytes(len(self.data) - step, "big")):
+                y, x = divmod(match.start() // 3, self.width)
+                found += [(x, y)] if match.start() % 3 == 0 and x < right and y < bottom else []
+        return found
+
+class _Wire:
+    """A Wayland client on the bare wire protocol, enough for the rig's few requests."""
+    def __init__(self):
+        self.sock, self.ids, self.globals, self.data = socket.socket(socket.AF_UNIX), 2, [], b""
+        self.sock.settimeout(10)
+        self.sock.connect(os.environ["WAYLAND_DISPLAY"])
+        self.send(1, 1, self.new())  # wl_display.get_registry: object 2
+        self.roundtrip()
+
+    def new(self):
+        self.ids += 1
+        return self.ids - 1
+
+    def send(self, obj, opcode, *args, fds=()):
+        body = b"".join(struct.pack("<I", a) if isinstance(a, int) else
+                        struct.pack("<I", len(a) + 1) + a.encode() + bytes(4 - len(a) % 4) for a in args)
+        socket.send_fds(self.sock, [struct.pack("<2I", obj, 8 + len(body) << 16 | opcode) + body], fds)
+
+    def bind(self, interface, version=1):
+        """An object for each global of the interface."""
+        found = [name for name, kind in self.globals if kind == interface]
+        for name in found:
+            self.send(2, 0, name, interface, version, self.new())
+        return list(range(self.ids - len(found), self.ids))
+
+    def events(self, last, *opcodes):
+        """Every event, as (object, opcode, arguments), up to one of `last` with any of the opcodes."""
+        found = []
+        while not found or found[-1][0] != last or found[-1][1] not in opcodes:
+            while len(self.data) < 8 or len(self.data) < struct.unpack_from("<I", self.data, 4)[0] >> 16:
+                self.data += self.sock.recv(65536) or _closed()
+            obj, size = struct.unpack_from("<2I", self.data)
+            found.append((obj, size & 0xFFFF, self.data[8:size >> 16]))
+            self.data = self.data[size >> 16:]
+            if found[-1][:2] == (1, 0):
+                raise RuntimeError("Wayland protocol error: %r" % found[-1][2])
+            if found[-1][:2] == (2, 0):  # wl_registry.global: name, interface, version
+                self.globals.append((struct.unpack_from("<I", found[-1][2])[0], _text(found[-1][2][4:])))
+        return found
+
+    def roundtrip(self):
+        """The events until sway answers a sync, having handled every request before it."""
+        done = self.new()
+        self.send(1, 0, done)
+        return self.events(done, 0)
+
+def _closed():
+    raise RuntimeError("sway closed the connection")
+
+def _text(arguments):
+    return arguments[4:3 + struct.unpack_from("<I", arguments)[0]].decode()
+
+def truth(name):
+    """The output's pixels now, copied from sway without the cursor: exact, where grim resamples
+    an output whose logical size is fractional."""
+    wire, about = _Wire(), outputs()[name]
+    screens = wire.bind("wl_output", 4)
+    named = {_text(a): obj for obj, opcode, a in wire.roundtrip() if obj in screens and opcode == 4}
+    (copier,), (shm,), frame = wire.bind("zwlr_screencopy_manager_v1"), wire.bind("wl_shm"), wire.new()
+    wire.send(copier, 0, frame, 0, named[name])  # capture_output, without the cursor
+    form, width, height, stride = struct.unpack("<4I", wire.events(frame, 0)[-1][2])  # buffer
+    memory, pool, buffer = os.memfd_create("shot"), wire.new(), wire.new()
+    os.ftruncate(memory, stride * height)
+    wire.send(shm, 0, pool, stride * height, fds=[memory])  # create_pool
+    wire.send(pool, 0, buffer, 0, width, height, stride, form)  # create_buffer
+    wire.send(frame, 0, buffer)  # copy
+    ready, raw = wire.events(frame, 2, 3)[-1][1] == 2, os.pread(memory, stride * height, 0)
+    wire.sock.close()
+    os.close(memory)
+    if not ready or form not in (0, 1):  # argb8888 or xrgb8888: B, G, R, X in memory
+        raise RuntimeError("no copy of " + name)
+    transpose, mirror, flip = TURNS[TRANSFORMS.index(about["transform"])]
+    data = bytearray(3 * width * height)
+    for channel in range(3):
+        plane = b"".join(raw[y * stride + 2 - channel:(y + 1) * stride:4][:width] for y in range(height))
+        rows = [plane[x::width] for x in range(width)] if transpose else [
+            plane[y * width:(y + 1) * width] for y in range(height)]
+        rows = [row[::-1] for row in rows] if mirror else rows
+        data[channel::3] = b"".join(rows[::-1] if flip else rows)
+    return Shot(*((height, width) if transpose else (width, height)), bytes(data),
+                [int(about["rect"][side] * about["scale"]) for side in ("width", "height")])
+
+class _Devices(_Wire):
+    """A virtual pointer and keyboard for good. While they exist the seat has both capabilities,
+    so clients hold a wl_pointer and wl_keyboard before any event comes: a device made for each
+    event, as wtype's, races them and loses the presses."""
+    def __init__(self):
+        super().__init__()
+        (seat,), (pointers,), (keyboards,) = (self.bind(kind) for kind in (
+            "wl_seat", "zwlr_virtual_pointer_manager_v1", "zwp_virtual_keyboard_manager_v1"))
+        self.pointer, self.keyboard, keymap = self.new(), self.new(), os.memfd_create("keymap")
+        self.send(pointers, 0, 0, self.pointer)  # create_virtual_pointer, on the default seat
+        self.send(keyboards, 0, seat, self.keyboard)  # create_virtual_keyboard
+        os.write(keymap, KEYMAP)
+        self.send(self.keyboard, 0, 1, len(KEYMAP), fds=[keymap])  # keymap: xkb_v1, fd, size
+        os.close(keymap)
+        self.roundtrip()
+
+    def pointer_event(self, opcode, *args):
+        self.send(self.pointer, opcode, int(time.monotonic() * 1000) & 0xFFFFFFFF, *args)
+        self.send(self.pointer, 4)  # frame
+
+    def key(self, code, state):
+        self.send(self.keyboard, 1, int(time.monotonic() * 1000) & 0xFFFFFFFF, code, state)
+
+def pointer_to_device_pixel(output, px, py):
+    """Moves the pointer to the centre of the output's device pixel (px, py), counted as the user
+    sees the output. Absolute motion spans the layout's bounding box, and sway keeps fractions."""
+    found, full = outputs(), 0xFFFFFFFF
+    boxes = [(r["x"], r["y"], r["x"] + r["width"], r["y"] + r["height"])
+             for r in (o["rect"] for o in found.values() if o["active"])]
+    low, high = [min(b[i] for b in boxes) for i in (0, 1)], [max(b[i] for b in boxes) for i in (2, 3)]
+    rect, scale = found[output]["rect"], found[output]["scale"]
+    at = rect["x"] + (px + 0.5) / scale, rect["y"] + (py + 0.5) / scale
+    _devices[0].pointer_event(1, *(round((at[i] - low[i]) / (high[i] - low[i]) * full) for i in (0, 1)),
+                              full, full)  # motion_absolute
+    _devices[0].roundtrip()
+
+def press(button=1):
+    """A click (press and release) of the X-numbered button where the pointer is."""
+    for state in (1, 0):
+        _devices[0].pointer_event(2, BUTTONS[button], state)
+    _devices[0].roundtrip()
+
+def keys(*names):
+    """Types keys in turn, each a KEYS name after any MODIFIERS joined by "+": "shift+Down"."""
+    devices = _devices[0]
+    for name in names:
+        *held, key = name.split("+")
+        for code, _ in map(MODIFIERS.get, held):
+            devices.key(code, 1)
+        devices.send(devices.keyboard, 2, sum(MODIFIERS[m][1] for m in held), 0, 0, 0)  # modifiers
+        devices.key(KEYS[key], 1)
+        devices.key(KEYS[key], 0)
+        for code, _ in map(MODIFIERS.get, held):
+            devices.key(code, 0)
+        devices.send(devices.keyboard, 2, 0, 0, 0, 0)
+    devices.roundtrip()
+
+def layer_surfaces():
+    """The namespaces of the layer surfaces clients hold now, swaybg's aside. No query of sway
+    shows them: they come from its debug log."""
+    log = (WORK / "sway.log").read_text(errors="replace")
+    alive = re.findall(r"new layer surface: namespace (\S*)", log)
+    for gone in re.findall(r"Layer surface destroyed \((.*)\)", log):
+        alive.remove(gone)
+    return [name for name in alive if name != "wallpaper"]

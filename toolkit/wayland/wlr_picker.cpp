@@ -1,0 +1,757 @@
+#include "toolkit/wayland/wlr_picker.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+#include <wayland-client.h>
+#include <wayland-cursor.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <QAbstractEventDispatcher>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QSocketNotifier>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <list>
+#include <map>
+
+#include "toolkit/loupe.h"
+#include "toolkit/wayland/output_pixels.h"
+#include "toolkit/wayland/screen_copy.h"
+#include "toolkit/wayland/shm_buffer.h"
+#include "viewporter-client-protocol.h"
+#include "wlr-layer-shell-unstable-v1-client-protocol.h"
+#include "wlr-screencopy-unstable-v1-client-protocol.h"
+#include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
+#include "xdg-output-unstable-v1-client-protocol.h"
+
+namespace toolkit::wayland {
+namespace {
+
+constexpr uint32_t kAllEdges =
+    ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
+    ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
+constexpr uint32_t kTopLeft = ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT;
+constexpr int kShiftStep = 10;
+constexpr int kLoupeBuffers = 3;  // one shown, one on its way, one to draw in
+
+// Destroys a Wayland object of ours with its own request when its owner goes.
+template <typename T, void (*Destroy)(T*)>
+struct Destroyer {
+  void operator()(T* object) const { Destroy(object); }
+};
+template <typename T, void (*Destroy)(T*)>
+using Owned = std::unique_ptr<T, Destroyer<T, Destroy>>;
+
+using Surface = Owned<wl_surface, wl_surface_destroy>;
+using LayerSurface = Owned<zwlr_layer_surface_v1, zwlr_layer_surface_v1_destroy>;
+using Viewport = Owned<wp_viewport, wp_viewport_destroy>;
+
+template <typename T>
+T* Bind(wl_registry* registry, uint32_t name, const wl_interface* interface, uint32_t offered,
+        uint32_t wanted) {
+  return static_cast<T*>(wl_registry_bind(registry, name, interface, std::min(offered, wanted)));
+}
+
+uint32_t NowMs() {
+  static QElapsedTimer clock;
+  if (!clock.isValid()) clock.start();
+  return uint32_t(clock.elapsed());
+}
+
+}  // namespace
+
+// What the compositor offers, bound once for the connection's life.
+struct Globals {
+  wl_display* display = nullptr;
+  wl_registry* registry = nullptr;
+  wl_compositor* compositor = nullptr;
+  wl_shm* shm = nullptr;
+  wl_seat* seat = nullptr;
+  zwlr_layer_shell_v1* layer_shell = nullptr;
+  zwlr_screencopy_manager_v1* screencopy = nullptr;
+  zxdg_output_manager_v1* xdg_outputs = nullptr;
+  wp_viewporter* viewporter = nullptr;
+  zwlr_virtual_pointer_manager_v1* virtual_pointers = nullptr;
+
+  void Destroy() {
+    if (!display) return;
+    auto gone = [](auto* proxy) {
+      if (proxy) wl_proxy_destroy(reinterpret_cast<wl_proxy*>(proxy));
+    };
+    gone(virtual_pointers), gone(viewporter), gone(xdg_outputs), gone(screencopy);
+    gone(layer_shell), gone(seat), gone(shm), gone(compositor), gone(registry);
+    wl_display_disconnect(display);
+  }
+};
+
+// A layer surface of ours on one output, its buffers drawn by the owner.
+class Layer {
+ public:
+  Layer(const Globals& globals, wl_output* output, uint32_t anchor, const char* role,
+        uint32_t keyboard, std::function<void(QSize)> configured)
+      : surface_(wl_compositor_create_surface(globals.compositor)),
+        layer_(zwlr_layer_shell_v1_get_layer_surface(globals.layer_shell, surface_.get(), output,
+                                                     ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, role)),
+        configured_(std::move(configured)) {
+    static const zwlr_layer_surface_v1_listener listener = {
+        [](void* data, zwlr_layer_surface_v1* layer, uint32_t serial, uint32_t width,
+           uint32_t height) {
+          zwlr_layer_surface_v1_ack_configure(layer, serial);
+          static_cast<Layer*>(data)->configured_(QSize(int(width), int(height)));
+        },
+        [](void*, zwlr_layer_surface_v1*) {},  // the pick's end takes it down
+    };
+    zwlr_layer_surface_v1_add_listener(layer_.get(), &listener, this);
+    zwlr_layer_surface_v1_set_anchor(layer_.get(), anchor);
+    zwlr_layer_surface_v1_set_exclusive_zone(layer_.get(), -1);
+    zwlr_layer_surface_v1_set_keyboard_interactivity(layer_.get(), keyboard);
+  }
+
+  wl_surface* Surface() const { return surface_.get(); }
+  zwlr_layer_surface_v1* Role() const { return layer_.get(); }
+
+  void Show(ShmBuffer& buffer) {
+    buffer.Attached();
+    wl_surface_attach(surface_.get(), buffer.Buffer(), 0, 0);
+    wl_surface_damage(surface_.get(), 0, 0, INT32_MAX, INT32_MAX);
+    wl_surface_commit(surface_.get());
+  }
+
+ private:
+  wayland::Surface surface_;
+  LayerSurface layer_;
+  std::function<void(QSize)> configured_;
+};
+
+// A transparent surface over a whole output that takes the pointer (and, for kolwe --pick, the
+// keyboard) while a pick is armed.
+class Overlay {
+ public:
+  Overlay(const Globals& globals, wl_output* output, bool takes_keyboard)
+      : globals_(globals),
+        layer_(globals, output, kAllEdges, "kolwe-pick", takes_keyboard ? 1 : 0,
+               [this](QSize size) { Configured(size); }) {
+    wl_surface_commit(layer_.Surface());
+  }
+
+  wl_surface* Surface() const { return layer_.Surface(); }
+  QSize Size() const { return size_; }
+
+ private:
+  // A fully transparent buffer: one pixel stretched over the output where the compositor
+  // can, else the output's size in logical pixels.
+  void Configured(QSize size) {
+    if (size == size_ && buffer_) return;
+    size_ = size;
+    const QSize pixels = globals_.viewporter ? QSize(1, 1) : size;
+    buffer_ = ShmBuffer::Make(globals_.shm, WL_SHM_FORMAT_ARGB8888, pixels.width(), pixels.height(),
+                              pixels.width() * 4);
+    if (!buffer_) return;
+    if (globals_.viewporter && !viewport_) {
+      viewport_.reset(wp_viewporter_get_viewport(globals_.viewporter, layer_.Surface()));
+    }
+    if (viewport_) wp_viewport_set_destination(viewport_.get(), size.width(), size.height());
+    layer_.Show(*buffer_);
+  }
+
+  const Globals& globals_;
+  Layer layer_;
+  Viewport viewport_;
+  std::unique_ptr<ShmBuffer> buffer_;
+  QSize size_;
+};
+
+// The loupe as a small layer surface of its own, moved by its margins, so that a motion
+// redraws only the loupe. It takes no input: presses go to the overlay under it.
+class LoupeLayer {
+ public:
+  LoupeLayer(const Globals& globals, wl_output* output, int scale)
+      : globals_(globals),
+        layer_(globals, output, kTopLeft, "kolwe-loupe", 0, [this](QSize) { Configured(); }),
+        scale_(std::max(scale, 1)) {
+    zwlr_layer_surface_v1_set_size(layer_.Role(), kLoupeSize.width(), kLoupeSize.height());
+    wl_region* nothing = wl_compositor_create_region(globals.compositor);
+    wl_surface_set_input_region(layer_.Surface(), nothing);
+    wl_region_destroy(nothing);
+    wl_surface_set_buffer_scale(layer_.Surface(), scale_);
+    wl_surface_commit(layer_.Surface());
+  }
+
+  // Shows the pixels with its top-left corner there, in the output's logical pixels.
+  void Show(const QImage& pixels, QPoint at) {
+    pixels_ = pixels;
+    at_ = at;
+    if (configured_) Draw();
+  }
+
+ private:
+  void Configured() {
+    configured_ = true;
+    if (!pixels_.isNull()) Draw();
+  }
+
+  void Draw() {
+    ShmBuffer* buffer = FreeBuffer();
+    if (!buffer) return;  // all still with the compositor: this motion is skipped
+    QImage image(buffer->Data(), buffer->Width(), buffer->Height(), buffer->Stride(),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale_);
+    QPainter painter(&image);
+    PaintLoupe(painter, pixels_, QGuiApplication::palette());
+    painter.end();
+    zwlr_layer_surface_v1_set_margin(layer_.Role(), at_.y(), 0, 0, at_.x());
+    layer_.Show(*buffer);
+  }
+
+  ShmBuffer* FreeBuffer() {
+    for (auto& buffer : buffers_) {
+      if (!buffer->Busy()) return buffer.get();
+    }
+    if (buffers_.size() >= kLoupeBuffers) return nullptr;
+    const QSize size = kLoupeSize * scale_;
+    auto made = ShmBuffer::Make(globals_.shm, WL_SHM_FORMAT_ARGB8888, size.width(), size.height(),
+                                size.width() * 4);
+    if (!made) return nullptr;
+    buffers_.push_back(std::move(made));
+    return buffers_.back().get();
+  }
+
+  const Globals& globals_;
+  Layer layer_;
+  const int scale_;
+  std::vector<std::unique_ptr<ShmBuffer>> buffers_;
+  QImage pixels_;
+  QPoint at_;
+  bool configured_ = false;
+};
+
+// An output as the compositor describes it, and what a pick keeps of it.
+struct Output {
+  uint32_t global = 0;
+  wl_output* output = nullptr;
+  zxdg_output_v1* xdg = nullptr;
+  OutputShape shape;
+  QPoint position;  // of its top-left corner in the layout, in logical pixels
+  int scale = 1;
+  bool described = false;
+  std::unique_ptr<Overlay> overlay;
+  std::unique_ptr<CopiedOutput> seen;  // as the pointer found it, for the loupe
+  std::unique_ptr<ScreenCopy> seeing;
+
+  ~Output() {
+    overlay.reset();
+    seeing.reset();
+    if (xdg) zxdg_output_v1_destroy(xdg);
+    wl_output_destroy(output);
+  }
+  // Its logical size from the overlay where the compositor gives no other.
+  OutputShape Shape() const {
+    OutputShape known = shape;
+    if (known.logical.isEmpty() && overlay) known.logical = overlay->Size();
+    return known;
+  }
+};
+
+// The connection, the outputs and seat, and the pick while one is armed.
+class PickSession {
+ public:
+  ~PickSession();
+  bool Connect();
+  void Start(WlrPicker::Keyboard keyboard, WlrPicker::Done done, std::string* why_none);
+  bool Lost() const { return lost_; }
+
+ private:
+  void Global(uint32_t name, const char* interface, uint32_t version);
+  void GlobalGone(uint32_t name);
+  void AddOutput(uint32_t name, uint32_t version);
+  void Described(Output& output);
+  void SeatCapabilities(uint32_t capabilities);
+
+  void PointerEnter(uint32_t serial, wl_surface* surface, wl_fixed_t x, wl_fixed_t y);
+  void PointerMotion(wl_fixed_t x, wl_fixed_t y);
+  void Pressed();
+  void Keymap(uint32_t format, int fd, uint32_t size);
+  void Key(uint32_t key);
+
+  void SetCrosshair(uint32_t serial, int scale);
+  void See(Output& output);
+  void FollowWithLoupe();
+  void PickAt(Output& output, QPoint device_pixel);
+  void Nudge(int dx, int dy);
+  void Finish(std::optional<int32_t> color, std::string why_none);
+  void Read();
+  void Flush();
+  void Complain(const char* what);
+
+  Globals g_;
+  std::list<Output> outputs_;
+  wl_pointer* pointer_ = nullptr;
+  wl_keyboard* keyboard_ = nullptr;
+  std::unique_ptr<QSocketNotifier> notifier_;
+  QMetaObject::Connection before_block_;
+  bool lost_ = false;
+
+  // Keys, through the keymap the compositor gives.
+  xkb_context* xkb_ = nullptr;
+  xkb_keymap* keymap_ = nullptr;
+  xkb_state* key_state_ = nullptr;
+
+  // The cross-hair, from the cursor theme at each output scale met.
+  std::map<int, wl_cursor_theme*> themes_;
+  Surface cursor_;
+  std::vector<const char*> complained_;
+
+  // The pick while armed.
+  bool armed_ = false;
+  bool takes_keyboard_ = false;
+  WlrPicker::Done done_;
+  std::string* why_none_ = nullptr;
+  Output* under_pointer_ = nullptr;
+  QPoint position_;  // on that output's overlay, in wl_fixed
+  std::unique_ptr<LoupeLayer> loupe_;
+  Output* loupe_output_ = nullptr;
+  std::unique_ptr<ScreenCopy> press_copy_;
+  Output* pressed_output_ = nullptr;
+  zwlr_virtual_pointer_v1* nudger_ = nullptr;
+};
+
+bool PickSession::Connect() {
+  g_.display = wl_display_connect(nullptr);
+  if (!g_.display) return false;
+  g_.registry = wl_display_get_registry(g_.display);
+  static const wl_registry_listener listener = {
+      [](void* session, wl_registry*, uint32_t name, const char* interface, uint32_t version) {
+        static_cast<PickSession*>(session)->Global(name, interface, version);
+      },
+      [](void* session, wl_registry*, uint32_t name) {
+        static_cast<PickSession*>(session)->GlobalGone(name);
+      },
+  };
+  wl_registry_add_listener(g_.registry, &listener, this);
+  // The globals, then what the outputs and the seat say of themselves.
+  if (wl_display_roundtrip(g_.display) < 0 || !g_.layer_shell || !g_.screencopy || !g_.shm ||
+      !g_.compositor || !g_.seat || wl_display_roundtrip(g_.display) < 0) {
+    return false;
+  }
+  for (Output& output : outputs_) Described(output);
+  notifier_ =
+      std::make_unique<QSocketNotifier>(wl_display_get_fd(g_.display), QSocketNotifier::Read);
+  QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Read(); });
+  // Requests made anywhere go out before the event loop waits.
+  before_block_ = QObject::connect(QAbstractEventDispatcher::instance(),
+                                   &QAbstractEventDispatcher::aboutToBlock, [this] { Flush(); });
+  return true;
+}
+
+PickSession::~PickSession() {
+  QObject::disconnect(before_block_);
+  notifier_.reset();
+  armed_ = false;
+  loupe_.reset();
+  press_copy_.reset();
+  outputs_.clear();
+  cursor_.reset();
+  for (auto& [scale, theme] : themes_) wl_cursor_theme_destroy(theme);
+  if (nudger_) zwlr_virtual_pointer_v1_destroy(nudger_);
+  if (pointer_) wl_pointer_release(pointer_);
+  if (keyboard_) wl_keyboard_release(keyboard_);
+  if (key_state_) xkb_state_unref(key_state_);
+  if (keymap_) xkb_keymap_unref(keymap_);
+  if (xkb_) xkb_context_unref(xkb_);
+  g_.Destroy();
+}
+
+void PickSession::Global(uint32_t name, const char* interface, uint32_t version) {
+  wl_registry* r = g_.registry;
+  const std::string is = interface;
+  if (is == wl_compositor_interface.name) {
+    g_.compositor = Bind<wl_compositor>(r, name, &wl_compositor_interface, version, 4);
+  } else if (is == wl_shm_interface.name) {
+    g_.shm = Bind<wl_shm>(r, name, &wl_shm_interface, version, 1);
+  } else if (is == wl_seat_interface.name && version >= 3 && !g_.seat) {
+    g_.seat = Bind<wl_seat>(r, name, &wl_seat_interface, version, 5);
+    static const wl_seat_listener listener = [] {
+      wl_seat_listener l{};
+      l.capabilities = [](void* session, wl_seat*, uint32_t capabilities) {
+        static_cast<PickSession*>(session)->SeatCapabilities(capabilities);
+      };
+      l.name = [](void*, wl_seat*, const char*) {};
+      return l;
+    }();
+    wl_seat_add_listener(g_.seat, &listener, this);
+  } else if (is == wl_output_interface.name) {
+    AddOutput(name, version);
+  } else if (is == zwlr_layer_shell_v1_interface.name) {
+    g_.layer_shell = Bind<zwlr_layer_shell_v1>(r, name, &zwlr_layer_shell_v1_interface, version, 1);
+  } else if (is == zwlr_screencopy_manager_v1_interface.name) {
+    g_.screencopy = Bind<zwlr_screencopy_manager_v1>(r, name, &zwlr_screencopy_manager_v1_interface,
+                                                     version, 3);
+  } else if (is == zxdg_output_manager_v1_interface.name) {
+    g_.xdg_outputs =
+        Bind<zxdg_output_manager_v1>(r, name, &zxdg_output_manager_v1_interface, version, 2);
+    for (Output& output : outputs_) Described(output);
+  } else if (is == wp_viewporter_interface.name) {
+    g_.viewporter = Bind<wp_viewporter>(r, name, &wp_viewporter_interface, version, 1);
+  } else if (is == zwlr_virtual_pointer_manager_v1_interface.name) {
+    g_.virtual_pointers = Bind<zwlr_virtual_pointer_manager_v1>(
+        r, name, &zwlr_virtual_pointer_manager_v1_interface, version, 1);
+  }
+}
+
+void PickSession::AddOutput(uint32_t name, uint32_t version) {
+  Output& output = outputs_.emplace_back();
+  output.global = name;
+  output.output = Bind<wl_output>(g_.registry, name, &wl_output_interface, version, 3);
+  static const wl_output_listener listener = [] {
+    wl_output_listener l{};
+    l.geometry = [](void* data, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t,
+                    const char*, const char*,
+                    int32_t transform) { static_cast<Output*>(data)->shape.transform = transform; };
+    l.mode = [](void* data, wl_output*, uint32_t flags, int32_t width, int32_t height, int32_t) {
+      if (flags & WL_OUTPUT_MODE_CURRENT) static_cast<Output*>(data)->shape.mode = {width, height};
+    };
+    l.done = [](void* data, wl_output*) { static_cast<Output*>(data)->described = true; };
+    l.scale = [](void* data, wl_output*, int32_t scale) {
+      static_cast<Output*>(data)->scale = scale;
+    };
+    return l;
+  }();
+  wl_output_add_listener(output.output, &listener, &output);
+  Described(output);
+}
+
+// Asks for the output's place and logical size, and gives a new output an overlay during a pick.
+void PickSession::Described(Output& output) {
+  if (g_.xdg_outputs && !output.xdg) {
+    output.xdg = zxdg_output_manager_v1_get_xdg_output(g_.xdg_outputs, output.output);
+    static const zxdg_output_v1_listener listener = [] {
+      zxdg_output_v1_listener l{};
+      l.logical_position = [](void* data, zxdg_output_v1*, int32_t x, int32_t y) {
+        static_cast<Output*>(data)->position = {x, y};
+      };
+      l.logical_size = [](void* data, zxdg_output_v1*, int32_t width, int32_t height) {
+        static_cast<Output*>(data)->shape.logical = {width, height};
+      };
+      l.done = [](void*, zxdg_output_v1*) {};
+      l.name = [](void*, zxdg_output_v1*, const char*) {};
+      l.description = [](void*, zxdg_output_v1*, const char*) {};
+      return l;
+    }();
+    zxdg_output_v1_add_listener(output.xdg, &listener, &output);
+  }
+  if (armed_ && !output.overlay) {
+    output.overlay = std::make_unique<Overlay>(g_, output.output, takes_keyboard_);
+  }
+}
+
+void PickSession::GlobalGone(uint32_t name) {
+  auto gone = std::find_if(outputs_.begin(), outputs_.end(),
+                           [name](const Output& output) { return output.global == name; });
+  if (gone == outputs_.end()) return;
+  Output* output = &*gone;
+  if (loupe_output_ == output) loupe_.reset(), loupe_output_ = nullptr;
+  if (under_pointer_ == output) under_pointer_ = nullptr;
+  const bool pressed_there = armed_ && pressed_output_ == output;
+  outputs_.erase(gone);
+  if (pressed_there) Finish(std::nullopt, "the output under the pointer went away");
+}
+
+// Input devices come and go (a virtual keyboard lasts as long as its client): a lost
+// capability's object is let go, and made anew when the capability returns.
+void PickSession::SeatCapabilities(uint32_t capabilities) {
+  if (!(capabilities & WL_SEAT_CAPABILITY_POINTER) && pointer_) {
+    wl_pointer_release(std::exchange(pointer_, nullptr));
+    under_pointer_ = nullptr;
+  }
+  if (!(capabilities & WL_SEAT_CAPABILITY_KEYBOARD) && keyboard_) {
+    wl_keyboard_release(std::exchange(keyboard_, nullptr));
+  }
+  if ((capabilities & WL_SEAT_CAPABILITY_POINTER) && !pointer_) {
+    pointer_ = wl_seat_get_pointer(g_.seat);
+    static const wl_pointer_listener listener = [] {
+      wl_pointer_listener l{};
+      l.enter = [](void* session, wl_pointer*, uint32_t serial, wl_surface* surface, wl_fixed_t x,
+                   wl_fixed_t y) {
+        static_cast<PickSession*>(session)->PointerEnter(serial, surface, x, y);
+      };
+      l.leave = [](void*, wl_pointer*, uint32_t, wl_surface*) {};
+      l.motion = [](void* session, wl_pointer*, uint32_t, wl_fixed_t x, wl_fixed_t y) {
+        static_cast<PickSession*>(session)->PointerMotion(x, y);
+      };
+      l.button = [](void* session, wl_pointer*, uint32_t, uint32_t, uint32_t, uint32_t state) {
+        if (state == WL_POINTER_BUTTON_STATE_PRESSED) static_cast<PickSession*>(session)->Pressed();
+      };
+      l.axis = [](void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {};
+      l.frame = [](void*, wl_pointer*) {};
+      l.axis_source = [](void*, wl_pointer*, uint32_t) {};
+      l.axis_stop = [](void*, wl_pointer*, uint32_t, uint32_t) {};
+      l.axis_discrete = [](void*, wl_pointer*, uint32_t, int32_t) {};
+      return l;
+    }();
+    wl_pointer_add_listener(pointer_, &listener, this);
+  }
+  if ((capabilities & WL_SEAT_CAPABILITY_KEYBOARD) && !keyboard_) {
+    keyboard_ = wl_seat_get_keyboard(g_.seat);
+    static const wl_keyboard_listener listener = [] {
+      wl_keyboard_listener l{};
+      l.keymap = [](void* session, wl_keyboard*, uint32_t format, int32_t fd, uint32_t size) {
+        static_cast<PickSession*>(session)->Keymap(format, fd, size);
+      };
+      l.enter = [](void*, wl_keyboard*, uint32_t, wl_surface*, wl_array*) {};
+      l.leave = [](void*, wl_keyboard*, uint32_t, wl_surface*) {};
+      l.key = [](void* session, wl_keyboard*, uint32_t, uint32_t, uint32_t key, uint32_t state) {
+        if (state == WL_KEYBOARD_KEY_STATE_PRESSED) static_cast<PickSession*>(session)->Key(key);
+      };
+      l.modifiers = [](void* data, wl_keyboard*, uint32_t, uint32_t depressed, uint32_t latched,
+                       uint32_t locked, uint32_t group) {
+        auto* session = static_cast<PickSession*>(data);
+        if (session->key_state_) {
+          xkb_state_update_mask(session->key_state_, depressed, latched, locked, 0, 0, group);
+        }
+      };
+      l.repeat_info = [](void*, wl_keyboard*, int32_t, int32_t) {};
+      return l;
+    }();
+    wl_keyboard_add_listener(keyboard_, &listener, this);
+  }
+}
+
+void PickSession::Start(WlrPicker::Keyboard keyboard, WlrPicker::Done done, std::string* why_none) {
+  if (armed_) Finish(std::nullopt, "a new pick began");
+  armed_ = true;
+  takes_keyboard_ = keyboard == WlrPicker::Keyboard::kTaken;
+  done_ = std::move(done);
+  why_none_ = why_none;
+  for (Output& output : outputs_) Described(output);
+  if (outputs_.empty()) return Finish(std::nullopt, "the compositor shows no output");
+  Flush();
+}
+
+void PickSession::PointerEnter(uint32_t serial, wl_surface* surface, wl_fixed_t x, wl_fixed_t y) {
+  if (!armed_) return;
+  for (Output& output : outputs_) {
+    if (output.overlay && output.overlay->Surface() == surface) under_pointer_ = &output;
+  }
+  if (!under_pointer_) return;
+  SetCrosshair(serial, under_pointer_->scale);
+  PointerMotion(x, y);
+}
+
+void PickSession::PointerMotion(wl_fixed_t x, wl_fixed_t y) {
+  position_ = {x, y};
+  if (!armed_ || !under_pointer_) return;
+  if (under_pointer_->seen) return FollowWithLoupe();
+  See(*under_pointer_);
+}
+
+// Copies the output as the pointer finds it, before the loupe stands on it.
+void PickSession::See(Output& output) {
+  if (output.seeing) return;
+  if (loupe_output_ == &output) loupe_.reset(), loupe_output_ = nullptr;
+  output.seeing = std::make_unique<ScreenCopy>(
+      g_.screencopy, g_.shm, output.output, output.Shape(),
+      [this, &output](std::unique_ptr<CopiedOutput> copy, std::string why_none) {
+        output.seeing.reset();
+        if (!copy) return Finish(std::nullopt, why_none);
+        output.seen = std::move(copy);
+        if (under_pointer_ == &output) FollowWithLoupe();
+      });
+}
+
+void PickSession::FollowWithLoupe() {
+  Output& output = *under_pointer_;
+  const OutputShape shape = output.Shape();
+  const QPoint device = DevicePixelAt(position_, shape);
+  QImage pixels(kLoupeSide, kLoupeSide, QImage::Format_RGB32);
+  for (int y = 0; y < kLoupeSide; ++y) {
+    for (int x = 0; x < kLoupeSide; ++x) {
+      const QPoint at = device + QPoint(x - kLoupeSide / 2, y - kLoupeSide / 2);
+      const int32_t colour = output.seen->Colour(at).value_or(0);
+      pixels.setPixel(x, y, qRgb(colour & 255, (colour >> 8) & 255, (colour >> 16) & 255));
+    }
+  }
+  if (loupe_output_ != &output) {
+    loupe_.reset();
+    loupe_ = std::make_unique<LoupeLayer>(g_, output.output, output.scale);
+    loupe_output_ = &output;
+  }
+  const QPoint pointer(position_.x() / 256, position_.y() / 256);
+  loupe_->Show(pixels, LoupePlace(pointer, kLoupeSize, QRect(QPoint(0, 0), shape.logical),
+                                  kLoupeFromPointer));
+}
+
+void PickSession::Pressed() {
+  if (!armed_ || press_copy_ || !under_pointer_) return;
+  PickAt(*under_pointer_, DevicePixelAt(position_, under_pointer_->Shape()));
+}
+
+// Reads the screen as it shows at the press, without the cursor.
+void PickSession::PickAt(Output& output, QPoint device_pixel) {
+  pressed_output_ = &output;
+  press_copy_ = std::make_unique<ScreenCopy>(
+      g_.screencopy, g_.shm, output.output, output.Shape(),
+      [this, device_pixel](std::unique_ptr<CopiedOutput> copy, std::string why_none) {
+        if (!copy) return Finish(std::nullopt, why_none);
+        const std::optional<int32_t> colour = copy->Colour(device_pixel);
+        Finish(colour, colour ? "" : "the pixel under the pointer cannot be read");
+      });
+}
+
+void PickSession::Keymap(uint32_t format, int fd, uint32_t size) {
+  void* text = format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1
+                   ? mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0)
+                   : MAP_FAILED;
+  close(fd);
+  if (text == MAP_FAILED) return Complain("the compositor gave no keymap: the keys do nothing");
+  if (!xkb_) xkb_ = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+  xkb_keymap* keymap =
+      xkb_ ? xkb_keymap_new_from_buffer(xkb_, static_cast<const char*>(text),
+                                        strnlen(static_cast<const char*>(text), size),
+                                        XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS)
+           : nullptr;
+  munmap(text, size);
+  if (!keymap) return Complain("the compositor's keymap cannot be read: the keys do nothing");
+  if (key_state_) xkb_state_unref(key_state_);
+  if (keymap_) xkb_keymap_unref(keymap_);
+  keymap_ = keymap;
+  key_state_ = xkb_state_new(keymap);
+}
+
+void PickSession::Key(uint32_t key) {
+  if (!armed_ || !takes_keyboard_ || !key_state_) return;
+  const xkb_keysym_t symbol = xkb_state_key_get_one_sym(key_state_, key + 8);  // evdev to xkb
+  const int step =
+      xkb_state_mod_name_is_active(key_state_, XKB_MOD_NAME_SHIFT, XKB_STATE_MODS_EFFECTIVE) > 0
+          ? kShiftStep
+          : 1;
+  switch (symbol) {
+    case XKB_KEY_Left:
+      return Nudge(-step, 0);
+    case XKB_KEY_Right:
+      return Nudge(step, 0);
+    case XKB_KEY_Up:
+      return Nudge(0, -step);
+    case XKB_KEY_Down:
+      return Nudge(0, step);
+    case XKB_KEY_Return:
+    case XKB_KEY_KP_Enter:
+    case XKB_KEY_space:
+      return Pressed();
+    case XKB_KEY_Escape:
+      return Finish(std::nullopt, "pick cancelled");
+    default:
+      return;
+  }
+}
+
+// Moves the pointer by device pixels of its output, to the centre of the pixel it lands on,
+// through a virtual pointer's absolute motion over the whole layout.
+void PickSession::Nudge(int dx, int dy) {
+  if (!under_pointer_) return;
+  if (!g_.virtual_pointers) return Complain("this desktop lets no program move the pointer");
+  if (!nudger_) {
+    nudger_ = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(g_.virtual_pointers, g_.seat);
+  }
+  const OutputShape shape = under_pointer_->Shape();
+  const QPoint target = DevicePixelAt(position_, shape) + QPoint(dx, dy);
+  const QPointF at = under_pointer_->position + CentreOf(target, shape);
+  QRect layout;
+  for (const Output& output : outputs_) layout |= QRect(output.position, output.Shape().logical);
+  if (layout.isEmpty()) return;
+  auto fixed = [](double logical, int from, int extent) {
+    return uint32_t(std::clamp<long>(std::lround((logical - from) * 256), 0, extent * 256L - 1));
+  };
+  zwlr_virtual_pointer_v1_motion_absolute(
+      nudger_, NowMs(), fixed(at.x(), layout.x(), layout.width()),
+      fixed(at.y(), layout.y(), layout.height()), uint32_t(layout.width()) * 256,
+      uint32_t(layout.height()) * 256);
+  zwlr_virtual_pointer_v1_frame(nudger_);
+}
+
+void PickSession::SetCrosshair(uint32_t serial, int scale) {
+  scale = std::max(scale, 1);
+  wl_cursor_theme*& theme = themes_[scale];
+  if (!theme) {
+    const char* size = std::getenv("XCURSOR_SIZE");
+    const int pixels = size && std::atoi(size) > 0 ? std::atoi(size) : 24;
+    theme = wl_cursor_theme_load(std::getenv("XCURSOR_THEME"), pixels * scale, g_.shm);
+  }
+  wl_cursor* cursor = nullptr;
+  for (const char* name : {"crosshair", "cross", "tcross"}) {
+    if (!cursor && theme) cursor = wl_cursor_theme_get_cursor(theme, name);
+  }
+  if (!pointer_) return;
+  if (!cursor || cursor->image_count == 0) return Complain("the cursor theme has no cross-hair");
+  wl_cursor_image* image = cursor->images[0];
+  if (!cursor_) cursor_.reset(wl_compositor_create_surface(g_.compositor));
+  wl_surface_set_buffer_scale(cursor_.get(), scale);
+  wl_surface_attach(cursor_.get(), wl_cursor_image_get_buffer(image), 0, 0);
+  wl_surface_damage(cursor_.get(), 0, 0, INT32_MAX, INT32_MAX);
+  wl_surface_commit(cursor_.get());
+  wl_pointer_set_cursor(pointer_, serial, cursor_.get(), int32_t(image->hotspot_x) / scale,
+                        int32_t(image->hotspot_y) / scale);
+}
+
+// Ends the pick: every surface of it leaves the screen before done hears the answer.
+void PickSession::Finish(std::optional<int32_t> color, std::string why_none) {
+  if (!armed_) return;
+  armed_ = false;
+  loupe_.reset();
+  loupe_output_ = nullptr;
+  press_copy_.reset();
+  pressed_output_ = nullptr;
+  under_pointer_ = nullptr;
+  for (Output& output : outputs_) {
+    output.overlay.reset();
+    output.seeing.reset();
+    output.seen.reset();
+  }
+  Flush();
+  if (why_none_) *why_none_ = color ? "" : why_none;
+  if (WlrPicker::Done done = std::exchange(done_, nullptr)) done(color);
+}
+
+void PickSession::Read() {
+  if (wl_display_dispatch(g_.display) >= 0) return Flush();
+  lost_ = true;
+  notifier_->setEnabled(false);
+  QObject::disconnect(before_block_);
+  Finish(std::nullopt, "the compositor closed the connection");
+}
+
+void PickSession::Flush() {
+  if (lost_) return;
+  wl_display_dispatch_pending(g_.display);
+  wl_display_flush(g_.display);
+}
+
+// Says once why something the user may miss does not work, and goes on.
+void PickSession::Complain(const char* what) {
+  if (std::find(complained_.begin(), complained_.end(), what) != complained_.end()) return;
+  complained_.push_back(what);
+  std::fprintf(stderr, "kolwe: %s\n", what);
+}
+
+std::unique_ptr<WlrPicker> WlrPicker::Connect() {
+  auto session = std::make_unique<PickSession>();
+  if (!session->Connect()) return nullptr;
+  return std::unique_ptr<WlrPicker>(new WlrPicker(std::move(session)));
+}
+
+WlrPicker::WlrPicker(std::unique_ptr<PickSession> session) : session_(std::move(session)) {}
+WlrPicker::~WlrPicker() = default;
+
+void WlrPicker::Start(Keyboard keyboard, Done done) {
+  session_->Start(keyboard, std::move(done), &why_none_);
+}
+
+bool WlrPicker::Lost() const { return session_->Lost(); }
+
+}  // namespace toolkit::wayland
