@@ -48,7 +48,10 @@ CommandLine ReadCommandLine(int argc, char** argv, const char* version) {
   const QCommandLineOption pick(
       QStringLiteral("pick"),
       QStringLiteral("Pick one colour on the screen, print it as RRGGBB and exit: any mouse "
-                     "button or Return picks, the arrow keys move the pointer, Escape cancels."));
+                     "button or Return picks, the arrow keys move the pointer, Escape cancels. "
+                     "On X11 and on the wlroots desktops (sway, Wayfire, river, Hyprland) kolwe "
+                     "picks itself, with a loupe; on GNOME, KDE and other Wayland desktops the "
+                     "desktop's own colour picker answers."));
   parser.addOptions({help, show_version, pick});
   if (!parser.parse(arguments)) {
     Print(stderr, "kolwe: " + parser.errorText() + " (try kolwe --help)\n");

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -223,14 +224,22 @@ class RootPick : public QAbstractNativeEventFilter {
 
 int RunCommandLinePick(int& argc, char** argv) {
   ChoosePlatform();
+  // kolwe's own picker on the wlroots desktops speaks to the compositor itself: Qt only draws
+  // its loupe, off the screen, and needs no display connection of its own.
+  std::unique_ptr<wayland::WlrPicker> picker;
+  if (WaylandSession() && (picker = wayland::WlrPicker::Connect())) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
   QApplication application(argc, argv);
+  if (picker) {
+    picker->Start(wayland::WlrPicker::Keyboard::kTaken, [&picker](std::optional<int32_t> color) {
+      Finish(color, picker->WhyNoColour().c_str());
+    });
+    const int status = QApplication::exec();
+    picker.reset();  // its socket notifier goes before the application
+    return status;
+  }
   if (WaylandSession()) {
-    if (auto picker = wayland::WlrPicker::Connect()) {
-      picker->Start(wayland::WlrPicker::Keyboard::kTaken, [&picker](std::optional<int32_t> color) {
-        Finish(color, picker->WhyNoColour().c_str());
-      });
-      return QApplication::exec();
-    }
     PortalPick portal(QDBusConnection::sessionBus());
     portal.AskVersion();
     portal.Start([&portal](std::optional<int32_t> color) { Finish(color, portal.WhyNoColour()); });

@@ -1,15 +1,12 @@
 """A private sway on the headless backend, for the suites that run kolwe as a client of a wlroots
 compositor: outputs set at will, a background whose every device pixel differs from its four
-neighbours, a cursor that draws nothing, the outputs' exact pixels, and a virtual pointer and
-keyboard that stay on the seat."""
+neighbours, a cursor that draws nothing, the outputs' exact pixels, a virtual pointer and
+keyboard that stay on the seat, and Xwayland open to root's X clients."""
 import json, os, pathlib, re, socket, struct, tempfile, time
 from rig import poll, spawn, x
 
 USER = "kolwe-wl"
 WORK = pathlib.Path(tempfile.mkdtemp(prefix="kolwe-sway-"))
-TRANSFORMS = ["normal", "90", "180", "270", "flipped", "flipped-90", "flipped-180", "flipped-270"]
-# From a capture to the picture the user sees, by transform: transpose, mirror, turn upside down.
-TURNS = [(0, 0, 0), (1, 0, 1), (0, 1, 1), (1, 1, 0), (0, 1, 0), (1, 1, 1), (0, 0, 1), (1, 0, 0)]
 BUTTONS = {1: 0x110, 2: 0x112, 3: 0x111}  # X button numbers to Linux input codes
 MODIFIERS = {"shift": (42, 1), "ctrl": (29, 4), "alt": (56, 8)}  # Linux input code, xkb mask
 KEYS = dict({c: code for row, first in (("1234567890", 2), ("qwertyuiop", 16), ("asdfghjkl", 30),
@@ -27,7 +24,7 @@ def start_sway(outputs):
     cursors.mkdir(parents=True)
     # The headless backend draws the cursor into every frame: the theme that sway and clients
     # load by default has one empty 24 x 24 image for each shape (Xcursor: header, table, image).
-    for name in "default left_ptr crosshair cross tcross pointer hand2 text xterm wait watch progress".split():
+    for name in "default left_ptr crosshair cross tcross pointer hand2 text xterm wait watch".split():
         (cursors / name).write_bytes(struct.pack("<16I", 0x72756358, 16, 0x10000, 1, 0xFFFD0002, 24, 28,
                                                  36, 0xFFFD0002, 24, 1, 24, 24, 0, 0, 0) + bytes(2304))
     # Steep ramps, unique in a seamless 256 x 256 tile: no two neighbours stay alike even where
@@ -35,23 +32,32 @@ def start_sway(outputs):
     tile = bytes(c for y in range(256) for x in range(256)
                  for c in (x * 7 % 256, y * 7 % 256, (x + y) * 3 % 256))
     x("convert", "ppm:-", WORK / "tile.png", input=b"P6 256 256 255\n" + tile)
-    (WORK / "config").write_text("xwayland disable\noutput * bg %s tile\n" % (WORK / "tile.png"))
-    os.environ.update(XDG_RUNTIME_DIR=str(run), XCURSOR_PATH=str(WORK / "icons"),
-                      XCURSOR_THEME="default", XCURSOR_SIZE="24")
+    (WORK / "config").write_text("output * bg %s tile\nfor_window [title=\"^ミロカ\"] floating enable\n"
+                                 % (WORK / "tile.png"))
+    os.environ.update(XCURSOR_PATH=str(WORK / "icons"), XCURSOR_THEME="default", XCURSOR_SIZE="24")
     as_user = []
     if os.geteuid() == 0:  # sway refuses root
         x("useradd", "--system", "--user-group", "--shell", "/usr/sbin/nologin", USER)  # if missing
         x("chown", "-R", USER + ":", str(WORK))
         as_user = ["setpriv", "--reuid", USER, "--regid", USER, "--clear-groups", "--pdeathsig", "KILL"]
-    env = dict(os.environ, HOME=str(WORK), WLR_BACKENDS="headless", WLR_RENDERER="pixman",
-               WLR_LIBINPUT_NO_DEVICES="1")
+    env = dict(os.environ, HOME=str(WORK), XDG_RUNTIME_DIR=str(run), WLR_BACKENDS="headless",
+               WLR_RENDERER="pixman", WLR_LIBINPUT_NO_DEVICES="1")
     log = open(WORK / "sway.log", "wb")  # at debug level it tells of layer surfaces
     proc = spawn(as_user + ["sway", "--debug", "-c", str(WORK / "config")], log=log, env=env)
     if not poll(lambda: list(run.glob("sway-ipc.*.sock"))):
         raise RuntimeError("sway did not start")
-    # An absolute path: root reaches the socket though the directory is USER's.
-    os.environ.update(SWAYSOCK=str(next(run.glob("sway-ipc.*.sock"))),
+    # An absolute path: root reaches the socket though the directory is USER's. Clients get a
+    # runtime directory of their own, as Qt wants one owned by its user.
+    clients = WORK / "clients"
+    clients.mkdir(mode=0o700)
+    os.environ.update(XDG_RUNTIME_DIR=str(clients), SWAYSOCK=str(next(run.glob("sway-ipc.*.sock"))),
                       WAYLAND_DISPLAY=str(next(run.glob("wayland-*[0-9]"))))
+    # Xwayland starts with the first X client; its display's lock file holds sway's process id.
+    lock = poll(lambda: [f for f in pathlib.Path("/tmp").glob(".X*-lock")
+                         if f.read_bytes().strip(b" \n\0") == b"%d" % proc.pid])
+    os.environ["DISPLAY"] = ":" + lock[0].name[2:-5]
+    if as_user:
+        x(*as_user, "xhost", "+si:localuser:root")  # else Xwayland refuses root's clients
     _devices.append(_Devices())
     set_outputs(outputs)
     return proc
@@ -62,12 +68,11 @@ def outputs():
 
 def set_outputs(wanted):
     """Gives the running sway these outputs: (name, device width, height, scale, transform, logical
-    left, top), named HEADLESS-1, -2, ... in the order sway makes them; any others are disabled.
-    Returns once every output shows the background."""
+    left, top), named HEADLESS-1, -2, ... in the order sway makes them. sway 1.7 does not disable
+    a headless output, so outputs made for an earlier desk stay where they were. Returns once
+    every wanted output shows the background."""
     while len(outputs()) < len(wanted):
         x("swaymsg", "create_output")
-    for name in outputs().keys() - {name for name, *_ in wanted}:
-        x("swaymsg", "output %s disable" % name)
     for name, width, height, scale, transform, left, top in wanted:
         x("swaymsg", "output %s enable mode %dx%d scale %s transform %s position %d %d"
           % (name, width, height, scale, transform, left, top))
@@ -75,24 +80,21 @@ def set_outputs(wanted):
         raise RuntimeError("the background did not settle")
 
 class Shot:
-    """An output's pixels as RGB bytes, row by row, in device pixels as the user sees the output.
-    At a fractional logical size the layout leaves out the last column or row: `covered` is the
-    size of the rest."""
-    def __init__(self, width, height, data, covered):
-        self.width, self.height, self.data, self.covered = width, height, data, covered
+    """An output's pixels as RGB bytes, row by row."""
+    def __init__(self, width, height, data):
+        self.width, self.height, self.data = width, height, data
 
     def pixel(self, x, y):
         return self.data[3 * (y * self.width + x):][:3].hex().upper()
 
     def equal_neighbours(self):
-        """(x, y) of each covered pixel equal to its right or lower covered neighbour."""
-        found, (width, height) = [], self.covered
-        for step, right, bottom in ((3, width - 1, height), (3 * self.width, width, height - 1)):
-            diff = int.from_bytes(self.data[step:], "big") ^ int.from_bytes(self.data[:-step], "big")
+        """Whether any pixel equals its right or lower neighbour."""
+        for step in 3, 3 * self.width:
+            diff = (int.from_bytes(self.data[step:], "big") ^ int.from_bytes(self.data[:-step], "big"))
             for match in re.finditer(b"(?=\0\0\0)", diff.to_bytes(len(self.data) - step, "big")):
-                y, x = divmod(match.start() // 3, self.width)
-                found += [(x, y)] if match.start() % 3 == 0 and x < right and y < bottom else []
-        return found
+                if match.start() % 3 == 0 and (step > 3 or (match.start() // 3 + 1) % self.width):
+                    return True
+        return False
 
 class _Wire:
     """A Wayland client on the bare wire protocol, enough for the rig's few requests."""
@@ -131,7 +133,9 @@ class _Wire:
             if found[-1][:2] == (1, 0):
                 raise RuntimeError("Wayland protocol error: %r" % found[-1][2])
             if found[-1][:2] == (2, 0):  # wl_registry.global: name, interface, version
-                self.globals.append((struct.unpack_from("<I", found[-1][2])[0], _text(found[-1][2][4:])))
+                arguments = found[-1][2]
+                length = struct.unpack_from("<I", arguments, 4)[0]
+                self.globals.append((struct.unpack_from("<I", arguments)[0], arguments[8:7 + length].decode()))
         return found
 
     def roundtrip(self):
@@ -143,38 +147,11 @@ class _Wire:
 def _closed():
     raise RuntimeError("sway closed the connection")
 
-def _text(arguments):
-    return arguments[4:3 + struct.unpack_from("<I", arguments)[0]].decode()
-
 def truth(name):
-    """The output's pixels now, copied from sway without the cursor: exact, where grim resamples
-    an output whose logical size is fractional."""
-    wire, about = _Wire(), outputs()[name]
-    screens = wire.bind("wl_output", 4)
-    named = {_text(a): obj for obj, opcode, a in wire.roundtrip() if obj in screens and opcode == 4}
-    (copier,), (shm,), frame = wire.bind("zwlr_screencopy_manager_v1"), wire.bind("wl_shm"), wire.new()
-    wire.send(copier, 0, frame, 0, named[name])  # capture_output, without the cursor
-    form, width, height, stride = struct.unpack("<4I", wire.events(frame, 0)[-1][2])  # buffer
-    memory, pool, buffer = os.memfd_create("shot"), wire.new(), wire.new()
-    os.ftruncate(memory, stride * height)
-    wire.send(shm, 0, pool, stride * height, fds=[memory])  # create_pool
-    wire.send(pool, 0, buffer, 0, width, height, stride, form)  # create_buffer
-    wire.send(frame, 0, buffer)  # copy
-    ready, raw = wire.events(frame, 2, 3)[-1][1] == 2, os.pread(memory, stride * height, 0)
-    wire.sock.close()
-    os.close(memory)
-    if not ready or form not in (0, 1):  # argb8888 or xrgb8888: B, G, R, X in memory
-        raise RuntimeError("no copy of " + name)
-    transpose, mirror, flip = TURNS[TRANSFORMS.index(about["transform"])]
-    data = bytearray(3 * width * height)
-    for channel in range(3):
-        plane = b"".join(raw[y * stride + 2 - channel:(y + 1) * stride:4][:width] for y in range(height))
-        rows = [plane[x::width] for x in range(width)] if transpose else [
-            plane[y * width:(y + 1) * width] for y in range(height)]
-        rows = [row[::-1] for row in rows] if mirror else rows
-        data[channel::3] = b"".join(rows[::-1] if flip else rows)
-    return Shot(*((height, width) if transpose else (width, height)), bytes(data),
-                [int(about["rect"][side] * about["scale"]) for side in ("width", "height")])
+    """The output's pixels now, as grim copies them: device pixels as the user sees the output.
+    Exact on every desk here, whose logical sizes are whole; grim resamples other outputs."""
+    _, size, _, data = x("grim", "-o", name, "-t", "ppm", "-").split(b"\n", 3)
+    return Shot(*map(int, size.split()), data)
 
 class _Devices(_Wire):
     """A virtual pointer and keyboard for good. While they exist the seat has both capabilities,
@@ -232,6 +209,17 @@ def keys(*names):
             devices.key(code, 0)
         devices.send(devices.keyboard, 2, 0, 0, 0, 0)
     devices.roundtrip()
+
+def window(title):
+    """The window titled so: its content's left, top, width and height in logical pixels of the
+    layout, and its shell (xdg_shell or xwayland); or None."""
+    def find(node):
+        if node.get("name") == title and node.get("pid"):
+            rect, inner = node["rect"], node["window_rect"]
+            return (rect["x"] + inner["x"], rect["y"] + inner["y"], inner["width"], inner["height"],
+                    node["shell"])
+        return next(filter(None, map(find, node["nodes"] + node["floating_nodes"])), None)
+    return find(json.loads(x("swaymsg", "-rt", "get_tree")))
 
 def layer_surfaces():
     """The namespaces of the layer surfaces clients hold now, swaybg's aside. No query of sway

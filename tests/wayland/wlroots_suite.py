@@ -6,12 +6,13 @@ Usage: wlroots_suite.py KOLWE [unittest args]"""
 import os, pathlib, subprocess, sys, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import poll, spawn_kolwe, stop, stop_all, untrapped_errors
+from rig import poll, spawn_kolwe, stop, stop_all, untrapped_errors, x
 from sway_rig import (keys, layer_surfaces, outputs, pointer_to_device_pixel, press, set_outputs,
-                      start_sway, truth)
+                      start_sway, truth, window)
 
 KOLWE = os.path.abspath(sys.argv.pop(1))
 A1 = ("HEADLESS-1", 640, 480, 1, "normal", 0, 0)
+TITLE, CLIENT_HEIGHT, GET, SWATCH = "ミロカver1.10", 153, (196, 92), (144, 104)  # in the client area
 DESKS = {  # each output: name, device width and height, scale, transform, logical left and top
     "scale 1": [A1],
     "scale 2": [("HEADLESS-1", 640, 480, 2, "normal", 0, 0)],
@@ -21,8 +22,10 @@ DESKS = {  # each output: name, device width and height, scale, transform, logic
     "side by side at scales 1 and 2": [A1, ("HEADLESS-2", 640, 480, 2, "normal", 640, 0)],
 }
 
+SWAY = []
+
 def setUpModule():
-    start_sway([A1])
+    SWAY.append(start_sway([A1]))
 
 def kolwe_lines(err):
     return [line for line in err.splitlines() if line.startswith("kolwe:")]
@@ -40,9 +43,7 @@ class PickOnSway(unittest.TestCase):
                                 stderr=subprocess.PIPE)
         self.addCleanup(stop, proc)
         self.assertTrue(poll(lambda: "kolwe-pick" in layer_surfaces()), "no overlay")
-        pointer_to_device_pixel(output, pixel[0] ^ 1, pixel[1])  # a motion onto the overlay
-        pointer_to_device_pixel(output, *pixel)
-        self.assertTrue(poll(lambda: "kolwe-loupe" in layer_surfaces()), "no loupe")
+        self.point_at_overlay(output, pixel)
         if check_loupe:
             self.assertLoupeShows(output, pixel, before)
         keys(*typed) if typed else press(3)
@@ -51,21 +52,29 @@ class PickOnSway(unittest.TestCase):
         self.assertTrue(poll(lambda: truth(output).data == before.data), "the screen is not as before")
         return proc.returncode, out, kolwe_lines(err)
 
+    def point_at_overlay(self, output, pixel):
+        """Brings the pointer onto the pixel once the overlay has it: the loupe then shows."""
+        def there():
+            pointer_to_device_pixel(output, pixel[0] ^ 1, pixel[1])  # a motion onto the overlay
+            pointer_to_device_pixel(output, *pixel)
+            return poll(lambda: "kolwe-loupe" in layer_surfaces(), timeout=1)
+        self.assertTrue(poll(there), "no loupe")
+
     def assertLoupeShows(self, output, pixel, before):
-        """The loupe stands 24 logical pixels beside the pointer, flipped near the output's
-        edges, and shows the 15 x 15 device pixels around it, each as 8 x 8 logical pixels."""
+        """The loupe stands 24 logical pixels beside the pointer, on the other side near the
+        output's right and bottom edges, and shows the 15 x 15 device pixels around it, each as
+        8 x 8 logical pixels; black off the output."""
         scale = outputs()[output]["scale"]
         pointer = [int((p + 0.5) / scale) for p in pixel]
-        shown = (before.width, before.height)
-        corner = [int((p + 24) * scale) if (p + 24 + 136) * scale <= s else int((p - 24 - 120) * scale)
-                  for p, s in zip(pointer, shown)]
+        edge = [int(side / scale) for side in (before.width, before.height)]
+        corner = [p + 24 if p + 24 + size <= e else p - 24 - size
+                  for p, size, e in zip(pointer, (120, 136), edge)]
         def blocks():
             now = truth(output)
-            return [now.pixel(corner[0] + int((8 * i + 4) * scale), corner[1] + int((8 * j + 4) * scale))
+            return [now.pixel(int((corner[0] + 8 * i + 4) * scale), int((corner[1] + 8 * j + 4) * scale))
                     for j in range(15) for i in range(15)]
-        want = [before.pixel(pixel[0] + i - 7, pixel[1] + j - 7)
-                if 0 <= pixel[0] + i - 7 < before.width and 0 <= pixel[1] + j - 7 < before.height
-                else "000000" for j in range(15) for i in range(15)]
+        want = [before.pixel(x, y) if 0 <= x < before.width and 0 <= y < before.height else "000000"
+                for y in range(pixel[1] - 7, pixel[1] + 8) for x in range(pixel[0] - 7, pixel[0] + 8)]
         poll(lambda: blocks() == want)
         self.assertEqual(blocks(), want, (output, pixel))
 
@@ -76,6 +85,69 @@ class PickOnSway(unittest.TestCase):
                 for pixel in ((0, 0), (101, 57), (shot.width - 1, shot.height - 1)):
                     with self.subTest(desk=desk, output=output, pixel=pixel):
                         self.assertEqual(self.pick(output, pixel), (0, shot.pixel(*pixel) + "\n", []))
+
+    def test_loupe_shows_the_true_pixels_beside_the_pointer_and_flips_at_the_edges(self):
+        for desk in "scale 1", "scale 1.5":
+            for pixel in (101, 57), (3, 470):
+                with self.subTest(desk=desk, pixel=pixel):
+                    self.desk(desk)
+                    self.assertEqual(self.pick("HEADLESS-1", pixel, check_loupe=True)[0], 0)
+
+    def test_command_line_pick_takes_the_keys_on_the_pointers_output(self):
+        self.desk("side by side at scales 1 and 2")
+        shot = truth("HEADLESS-2")
+        picked = lambda x, y: (0, shot.pixel(x, y) + "\n", [])
+        for keys_typed, result in ((("Right", "Right", "shift+Down", "Return"), picked(102, 110)),
+                                   (("Left", "space"), picked(99, 100)),
+                                   (("Escape",), (1, "", ["kolwe: pick cancelled"]))):
+            self.assertEqual(self.pick("HEADLESS-2", (100, 100), *keys_typed), result, keys_typed)
+
+    def test_get_in_the_window_as_a_wayland_client_and_under_xwayland(self):
+        self.desk("scale 1")
+        x("swaymsg", "focus output HEADLESS-1")  # where the window opens
+        corner = truth("HEADLESS-1").pixel(5, 5)
+        for platform, shell in ("wayland", "xdg_shell"), ("", "xwayland"):  # unasked: XWayland
+            with self.subTest(platform=platform):
+                proc = spawn_kolwe([KOLWE], env=dict(os.environ, QT_QPA_PLATFORM=platform))
+                self.addCleanup(lambda: self.assertEqual(untrapped_errors(proc), []))
+                try:
+                    self.assertEqual(self.get_then_press(corner), shell)
+                finally:
+                    stop(proc)
+
+    def get_then_press(self, corner):
+        """Presses "get" in kolwe's window, then the middle button on the pixel (5, 5), and
+        waits for its colour in the swatch; returns the window's shell."""
+        def drawn():  # floating, in its place, with its swatch painted black
+            placed = window(TITLE)
+            return placed and truth("HEADLESS-1").pixel(*self.at(placed, SWATCH)) == "000000" and placed
+        placed = poll(drawn)
+        self.assertTrue(placed, "no kolwe window drawn")
+        pointer_to_device_pixel("HEADLESS-1", *self.at(placed, GET))
+        press()
+        self.assertTrue(poll(lambda: "kolwe-pick" in layer_surfaces()), "get armed no pick")
+        self.point_at_overlay("HEADLESS-1", (5, 5))
+        press(2)
+        self.assertTrue(poll(lambda: not layer_surfaces()), "a surface of kolwe's stays")
+        poll(lambda: truth("HEADLESS-1").pixel(*self.at(placed, SWATCH)) == corner)
+        self.assertEqual(truth("HEADLESS-1").pixel(*self.at(placed, SWATCH)), corner)
+        return placed[4]
+
+    @staticmethod
+    def at(placed, point):
+        """A point of the client area, under the menu bar, in the layout."""
+        left, top, _, height, _ = placed
+        return left + point[0], top + height - CLIENT_HEIGHT + point[1]
+
+class WhenSwayGoesAway(unittest.TestCase):  # after the others, as it ends their sway
+    def test_command_line_pick_ends_with_one_line(self):
+        proc = subprocess.Popen([KOLWE, "--pick"], text=True, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE)
+        self.assertTrue(poll(lambda: "kolwe-pick" in layer_surfaces()), "no overlay")
+        stop(SWAY[0])
+        out, err = proc.communicate(timeout=10)
+        self.assertEqual((proc.returncode, out, kolwe_lines(err)),
+                         (1, "", ["kolwe: the compositor closed the connection"]))
 
 if __name__ == "__main__":
     try:

@@ -8,10 +8,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
-#include <QPalette>
 #include <QSocketNotifier>
 #include <algorithm>
 #include <cmath>
@@ -22,36 +19,15 @@
 #include <map>
 
 #include "toolkit/loupe.h"
+#include "toolkit/wayland/globals.h"
+#include "toolkit/wayland/layer_surfaces.h"
 #include "toolkit/wayland/output_pixels.h"
 #include "toolkit/wayland/screen_copy.h"
-#include "toolkit/wayland/shm_buffer.h"
-#include "viewporter-client-protocol.h"
-#include "wlr-layer-shell-unstable-v1-client-protocol.h"
-#include "wlr-screencopy-unstable-v1-client-protocol.h"
-#include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
-#include "xdg-output-unstable-v1-client-protocol.h"
 
 namespace toolkit::wayland {
 namespace {
 
-constexpr uint32_t kAllEdges =
-    ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
-    ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
-constexpr uint32_t kTopLeft = ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT;
 constexpr int kShiftStep = 10;
-constexpr int kLoupeBuffers = 3;  // one shown, one on its way, one to draw in
-
-// Destroys a Wayland object of ours with its own request when its owner goes.
-template <typename T, void (*Destroy)(T*)>
-struct Destroyer {
-  void operator()(T* object) const { Destroy(object); }
-};
-template <typename T, void (*Destroy)(T*)>
-using Owned = std::unique_ptr<T, Destroyer<T, Destroy>>;
-
-using Surface = Owned<wl_surface, wl_surface_destroy>;
-using LayerSurface = Owned<zwlr_layer_surface_v1, zwlr_layer_surface_v1_destroy>;
-using Viewport = Owned<wp_viewport, wp_viewport_destroy>;
 
 template <typename T>
 T* Bind(wl_registry* registry, uint32_t name, const wl_interface* interface, uint32_t offered,
@@ -66,171 +42,6 @@ uint32_t NowMs() {
 }
 
 }  // namespace
-
-// What the compositor offers, bound once for the connection's life.
-struct Globals {
-  wl_display* display = nullptr;
-  wl_registry* registry = nullptr;
-  wl_compositor* compositor = nullptr;
-  wl_shm* shm = nullptr;
-  wl_seat* seat = nullptr;
-  zwlr_layer_shell_v1* layer_shell = nullptr;
-  zwlr_screencopy_manager_v1* screencopy = nullptr;
-  zxdg_output_manager_v1* xdg_outputs = nullptr;
-  wp_viewporter* viewporter = nullptr;
-  zwlr_virtual_pointer_manager_v1* virtual_pointers = nullptr;
-
-  void Destroy() {
-    if (!display) return;
-    auto gone = [](auto* proxy) {
-      if (proxy) wl_proxy_destroy(reinterpret_cast<wl_proxy*>(proxy));
-    };
-    gone(virtual_pointers), gone(viewporter), gone(xdg_outputs), gone(screencopy);
-    gone(layer_shell), gone(seat), gone(shm), gone(compositor), gone(registry);
-    wl_display_disconnect(display);
-  }
-};
-
-// A layer surface of ours on one output, its buffers drawn by the owner.
-class Layer {
- public:
-  Layer(const Globals& globals, wl_output* output, uint32_t anchor, const char* role,
-        uint32_t keyboard, std::function<void(QSize)> configured)
-      : surface_(wl_compositor_create_surface(globals.compositor)),
-        layer_(zwlr_layer_shell_v1_get_layer_surface(globals.layer_shell, surface_.get(), output,
-                                                     ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, role)),
-        configured_(std::move(configured)) {
-    static const zwlr_layer_surface_v1_listener listener = {
-        [](void* data, zwlr_layer_surface_v1* layer, uint32_t serial, uint32_t width,
-           uint32_t height) {
-          zwlr_layer_surface_v1_ack_configure(layer, serial);
-          static_cast<Layer*>(data)->configured_(QSize(int(width), int(height)));
-        },
-        [](void*, zwlr_layer_surface_v1*) {},  // the pick's end takes it down
-    };
-    zwlr_layer_surface_v1_add_listener(layer_.get(), &listener, this);
-    zwlr_layer_surface_v1_set_anchor(layer_.get(), anchor);
-    zwlr_layer_surface_v1_set_exclusive_zone(layer_.get(), -1);
-    zwlr_layer_surface_v1_set_keyboard_interactivity(layer_.get(), keyboard);
-  }
-
-  wl_surface* Surface() const { return surface_.get(); }
-  zwlr_layer_surface_v1* Role() const { return layer_.get(); }
-
-  void Show(ShmBuffer& buffer) {
-    buffer.Attached();
-    wl_surface_attach(surface_.get(), buffer.Buffer(), 0, 0);
-    wl_surface_damage(surface_.get(), 0, 0, INT32_MAX, INT32_MAX);
-    wl_surface_commit(surface_.get());
-  }
-
- private:
-  wayland::Surface surface_;
-  LayerSurface layer_;
-  std::function<void(QSize)> configured_;
-};
-
-// A transparent surface over a whole output that takes the pointer (and, for kolwe --pick, the
-// keyboard) while a pick is armed.
-class Overlay {
- public:
-  Overlay(const Globals& globals, wl_output* output, bool takes_keyboard)
-      : globals_(globals),
-        layer_(globals, output, kAllEdges, "kolwe-pick", takes_keyboard ? 1 : 0,
-               [this](QSize size) { Configured(size); }) {
-    wl_surface_commit(layer_.Surface());
-  }
-
-  wl_surface* Surface() const { return layer_.Surface(); }
-  QSize Size() const { return size_; }
-
- private:
-  // A fully transparent buffer: one pixel stretched over the output where the compositor
-  // can, else the output's size in logical pixels.
-  void Configured(QSize size) {
-    if (size == size_ && buffer_) return;
-    size_ = size;
-    const QSize pixels = globals_.viewporter ? QSize(1, 1) : size;
-    buffer_ = ShmBuffer::Make(globals_.shm, WL_SHM_FORMAT_ARGB8888, pixels.width(), pixels.height(),
-                              pixels.width() * 4);
-    if (!buffer_) return;
-    if (globals_.viewporter && !viewport_) {
-      viewport_.reset(wp_viewporter_get_viewport(globals_.viewporter, layer_.Surface()));
-    }
-    if (viewport_) wp_viewport_set_destination(viewport_.get(), size.width(), size.height());
-    layer_.Show(*buffer_);
-  }
-
-  const Globals& globals_;
-  Layer layer_;
-  Viewport viewport_;
-  std::unique_ptr<ShmBuffer> buffer_;
-  QSize size_;
-};
-
-// The loupe as a small layer surface of its own, moved by its margins, so that a motion
-// redraws only the loupe. It takes no input: presses go to the overlay under it.
-class LoupeLayer {
- public:
-  LoupeLayer(const Globals& globals, wl_output* output, int scale)
-      : globals_(globals),
-        layer_(globals, output, kTopLeft, "kolwe-loupe", 0, [this](QSize) { Configured(); }),
-        scale_(std::max(scale, 1)) {
-    zwlr_layer_surface_v1_set_size(layer_.Role(), kLoupeSize.width(), kLoupeSize.height());
-    wl_region* nothing = wl_compositor_create_region(globals.compositor);
-    wl_surface_set_input_region(layer_.Surface(), nothing);
-    wl_region_destroy(nothing);
-    wl_surface_set_buffer_scale(layer_.Surface(), scale_);
-    wl_surface_commit(layer_.Surface());
-  }
-
-  // Shows the pixels with its top-left corner there, in the output's logical pixels.
-  void Show(const QImage& pixels, QPoint at) {
-    pixels_ = pixels;
-    at_ = at;
-    if (configured_) Draw();
-  }
-
- private:
-  void Configured() {
-    configured_ = true;
-    if (!pixels_.isNull()) Draw();
-  }
-
-  void Draw() {
-    ShmBuffer* buffer = FreeBuffer();
-    if (!buffer) return;  // all still with the compositor: this motion is skipped
-    QImage image(buffer->Data(), buffer->Width(), buffer->Height(), buffer->Stride(),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale_);
-    QPainter painter(&image);
-    PaintLoupe(painter, pixels_, QGuiApplication::palette());
-    painter.end();
-    zwlr_layer_surface_v1_set_margin(layer_.Role(), at_.y(), 0, 0, at_.x());
-    layer_.Show(*buffer);
-  }
-
-  ShmBuffer* FreeBuffer() {
-    for (auto& buffer : buffers_) {
-      if (!buffer->Busy()) return buffer.get();
-    }
-    if (buffers_.size() >= kLoupeBuffers) return nullptr;
-    const QSize size = kLoupeSize * scale_;
-    auto made = ShmBuffer::Make(globals_.shm, WL_SHM_FORMAT_ARGB8888, size.width(), size.height(),
-                                size.width() * 4);
-    if (!made) return nullptr;
-    buffers_.push_back(std::move(made));
-    return buffers_.back().get();
-  }
-
-  const Globals& globals_;
-  Layer layer_;
-  const int scale_;
-  std::vector<std::unique_ptr<ShmBuffer>> buffers_;
-  QImage pixels_;
-  QPoint at_;
-  bool configured_ = false;
-};
 
 // An output as the compositor describes it, and what a pick keeps of it.
 struct Output {
@@ -286,6 +97,7 @@ class PickSession {
   void PickAt(Output& output, QPoint device_pixel);
   void Nudge(int dx, int dy);
   void Finish(std::optional<int32_t> color, std::string why_none);
+  void Listen();
   void Read();
   void Flush();
   void Complain(const char* what);
@@ -305,7 +117,7 @@ class PickSession {
 
   // The cross-hair, from the cursor theme at each output scale met.
   std::map<int, wl_cursor_theme*> themes_;
-  Surface cursor_;
+  Owned<wl_surface> cursor_;
   std::vector<const char*> complained_;
 
   // The pick while armed.
@@ -340,14 +152,19 @@ bool PickSession::Connect() {
       !g_.compositor || !g_.seat || wl_display_roundtrip(g_.display) < 0) {
     return false;
   }
-  for (Output& output : outputs_) Described(output);
+  return true;
+}
+
+// Reads the connection from the event loop from the first pick on: the connection itself may
+// be made before the application.
+void PickSession::Listen() {
+  if (notifier_) return;
   notifier_ =
       std::make_unique<QSocketNotifier>(wl_display_get_fd(g_.display), QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Read(); });
   // Requests made anywhere go out before the event loop waits.
   before_block_ = QObject::connect(QAbstractEventDispatcher::instance(),
                                    &QAbstractEventDispatcher::aboutToBlock, [this] { Flush(); });
-  return true;
 }
 
 PickSession::~PickSession() {
@@ -524,6 +341,7 @@ void PickSession::SeatCapabilities(uint32_t capabilities) {
 }
 
 void PickSession::Start(WlrPicker::Keyboard keyboard, WlrPicker::Done done, std::string* why_none) {
+  Listen();
   if (armed_) Finish(std::nullopt, "a new pick began");
   armed_ = true;
   takes_keyboard_ = keyboard == WlrPicker::Keyboard::kTaken;
@@ -566,6 +384,7 @@ void PickSession::See(Output& output) {
 }
 
 void PickSession::FollowWithLoupe() {
+  if (!under_pointer_ || !under_pointer_->seen) return;
   Output& output = *under_pointer_;
   const OutputShape shape = output.Shape();
   const QPoint device = DevicePixelAt(position_, shape);
@@ -661,10 +480,20 @@ void PickSession::Nudge(int dx, int dy) {
   }
   const OutputShape shape = under_pointer_->Shape();
   const QPoint target = DevicePixelAt(position_, shape) + QPoint(dx, dy);
-  const QPointF at = under_pointer_->position + CentreOf(target, shape);
-  QRect layout;
-  for (const Output& output : outputs_) layout |= QRect(output.position, output.Shape().logical);
+  const QPointF centre = CentreOf(target, shape);
+  const QPointF at = under_pointer_->position + centre;
+  QRect layout;  // of the outputs the compositor shows this pick on
+  for (const Output& output : outputs_) {
+    if (output.overlay && !output.overlay->Size().isEmpty()) {
+      layout |= QRect(output.position, output.Shape().logical);
+    }
+  }
   if (layout.isEmpty()) return;
+  // Keys typed faster than the compositor answers aim from where the last one went.
+  if (QRectF(QPointF(0, 0), shape.logical).contains(centre)) {
+    position_ = (centre * 256).toPoint();
+    FollowWithLoupe();
+  }
   auto fixed = [](double logical, int from, int extent) {
     return uint32_t(std::clamp<long>(std::lround((logical - from) * 256), 0, extent * 256L - 1));
   };
