@@ -93,8 +93,11 @@ class PickOnSway(unittest.TestCase):
                     self.desk(desk)
                     self.assertEqual(self.pick("HEADLESS-1", pixel, check_loupe=True)[0], 0)
 
-    def test_command_line_pick_takes_the_keys_on_the_pointers_output(self):
+    def test_command_line_pick_takes_the_keys_from_the_focused_window(self):
         self.desk("side by side at scales 1 and 2")
+        focused = spawn_kolwe([KOLWE], env=dict(os.environ, QT_QPA_PLATFORM="wayland"))
+        self.addCleanup(stop, focused)
+        self.assertTrue(poll(lambda: window(TITLE)), "no window to take the keys from")
         shot = truth("HEADLESS-2")
         picked = lambda x, y: (0, shot.pixel(x, y) + "\n", [])
         for keys_typed, result in ((("Right", "Right", "shift+Down", "Return"), picked(102, 110)),

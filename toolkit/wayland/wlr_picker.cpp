@@ -51,7 +51,6 @@ struct Output {
   OutputShape shape;
   QPoint position;  // of its top-left corner in the layout, in logical pixels
   int scale = 1;
-  bool described = false;
   std::unique_ptr<Overlay> overlay;
   std::unique_ptr<CopiedOutput> seen;  // as the pointer found it, for the loupe
   std::unique_ptr<ScreenCopy> seeing;
@@ -82,7 +81,7 @@ class PickSession {
   void Global(uint32_t name, const char* interface, uint32_t version);
   void GlobalGone(uint32_t name);
   void AddOutput(uint32_t name, uint32_t version);
-  void Described(Output& output);
+  void SetUp(Output& output);
   void SeatCapabilities(uint32_t capabilities);
 
   void PointerEnter(uint32_t serial, wl_surface* surface, wl_fixed_t x, wl_fixed_t y);
@@ -164,7 +163,11 @@ void PickSession::Listen() {
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Read(); });
   // Requests made anywhere go out before the event loop waits.
   before_block_ = QObject::connect(QAbstractEventDispatcher::instance(),
-                                   &QAbstractEventDispatcher::aboutToBlock, [this] { Flush(); });
+                                   &QAbstractEventDispatcher::aboutToBlock, [this] {
+                                     if (lost_) return;
+                                     wl_display_dispatch_pending(g_.display);
+                                     Flush();
+                                   });
 }
 
 PickSession::~PickSession() {
@@ -213,7 +216,7 @@ void PickSession::Global(uint32_t name, const char* interface, uint32_t version)
   } else if (is == zxdg_output_manager_v1_interface.name) {
     g_.xdg_outputs =
         Bind<zxdg_output_manager_v1>(r, name, &zxdg_output_manager_v1_interface, version, 2);
-    for (Output& output : outputs_) Described(output);
+    for (Output& output : outputs_) SetUp(output);
   } else if (is == wp_viewporter_interface.name) {
     g_.viewporter = Bind<wp_viewporter>(r, name, &wp_viewporter_interface, version, 1);
   } else if (is == zwlr_virtual_pointer_manager_v1_interface.name) {
@@ -234,18 +237,18 @@ void PickSession::AddOutput(uint32_t name, uint32_t version) {
     l.mode = [](void* data, wl_output*, uint32_t flags, int32_t width, int32_t height, int32_t) {
       if (flags & WL_OUTPUT_MODE_CURRENT) static_cast<Output*>(data)->shape.mode = {width, height};
     };
-    l.done = [](void* data, wl_output*) { static_cast<Output*>(data)->described = true; };
+    l.done = [](void*, wl_output*) {};
     l.scale = [](void* data, wl_output*, int32_t scale) {
       static_cast<Output*>(data)->scale = scale;
     };
     return l;
   }();
   wl_output_add_listener(output.output, &listener, &output);
-  Described(output);
+  SetUp(output);
 }
 
 // Asks for the output's place and logical size, and gives a new output an overlay during a pick.
-void PickSession::Described(Output& output) {
+void PickSession::SetUp(Output& output) {
   if (g_.xdg_outputs && !output.xdg) {
     output.xdg = zxdg_output_manager_v1_get_xdg_output(g_.xdg_outputs, output.output);
     static const zxdg_output_v1_listener listener = [] {
@@ -347,7 +350,7 @@ void PickSession::Start(WlrPicker::Keyboard keyboard, WlrPicker::Done done, std:
   takes_keyboard_ = keyboard == WlrPicker::Keyboard::kTaken;
   done_ = std::move(done);
   why_none_ = why_none;
-  for (Output& output : outputs_) Described(output);
+  for (Output& output : outputs_) SetUp(output);
   if (outputs_.empty()) return Finish(std::nullopt, "the compositor shows no output");
   Flush();
 }
@@ -556,9 +559,7 @@ void PickSession::Read() {
 }
 
 void PickSession::Flush() {
-  if (lost_) return;
-  wl_display_dispatch_pending(g_.display);
-  wl_display_flush(g_.display);
+  if (!lost_) wl_display_flush(g_.display);
 }
 
 // Says once why something the user may miss does not work, and goes on.
