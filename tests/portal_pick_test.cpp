@@ -11,39 +11,47 @@ namespace {
 using Answer = std::optional<int32_t>;
 using Rgb = std::optional<std::array<double, 3>>;
 
+// Answers are given by the test, as a bus would send them to the request it listens to.
 struct AnsweredPick : toolkit::PortalPick {
-  AnsweredPick() : PortalPick(QDBusConnection(QStringLiteral("no bus"))) {}
+  explicit AnsweredPick(bool heard)
+      : PortalPick(QDBusConnection(QStringLiteral("no bus"))), heard(heard) {}
+  bool Listen(const QString& path) override { return heard || PortalPick::Listen(path); }
   using PortalPick::Answered;
   using PortalPick::VersionKnown;
+  bool heard;
 };
 
 struct AnswerRow {
   std::optional<uint32_t> version;  // none: asked of the bus
-  std::optional<uint32_t> code;     // none: no Response, only the bus's answer to the call
+  std::optional<uint32_t> code;     // none: no Response
   Rgb rgb;
   Answer color;
+  std::string why_none;  // the line's words, and the bus's error at its end
 };
 const AnswerRow kAnswers[] = {
-    {2, 0, {{0.0, 0.5, 1.0}}, toolkit::Rgb(0, 128, 255)},      // picked, to the nearest of 0..255
-    {4, 0, {{1.0, 0.2, 0.0}}, toolkit::Rgb(255, 51, 0)},       // picked by a later portal
-    {2, 1, {{1.0, 0.2, 0.0}}, std::nullopt},                   // cancelled
-    {2, 2, {{1.0, 0.2, 0.0}}, std::nullopt},                   // failed
-    {2, std::nullopt, std::nullopt, std::nullopt},             // refused by the bus
-    {std::nullopt, std::nullopt, std::nullopt, std::nullopt},  // no portal
-    {1, 0, {{1.0, 0.2, 0.0}}, std::nullopt},                   // a portal without a picker
+    {2, 0, {{0.0, 0.5, 1.0}}, toolkit::Rgb(0, 128, 255), ""},  // to the nearest of 0..255
+    {4, 0, {{1.0, 0.2, 0.0}}, toolkit::Rgb(255, 51, 0), ""},   // picked by a later portal
+    {2, 1, {{1.0, 0.2, 0.0}}, std::nullopt, "pick cancelled"},
+    {2, 2, {{1.0, 0.2, 0.0}}, std::nullopt, "the desktop's colour picker failed"},
+    {2, std::nullopt, std::nullopt, std::nullopt,
+     "cannot listen for the desktop portal's answer (org.freedesktop.DBus.Error.Disconnected)"},
+    {std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+     "no desktop portal answers (org.freedesktop.DBus.Error.Disconnected)"},
+    {1, 0, {{1.0, 0.2, 0.0}}, std::nullopt, "the desktop portal has no colour picker"},
 };
 
 class PortalAnswerTest : public ::testing::TestWithParam<AnswerRow> {};
 
-TEST_P(PortalAnswerTest, GivesTheColourOnceOrNothing) {
+TEST_P(PortalAnswerTest, GivesTheColourOnceOrNothingWithWhy) {
   const AnswerRow& row = GetParam();
-  AnsweredPick pick;
+  AnsweredPick pick(row.code.has_value());
   std::vector<Answer> done;
   row.version ? pick.VersionKnown(*row.version) : pick.AskVersion();
   pick.Start([&](Answer color) { done.push_back(color); });
   if (row.code) pick.Answered(*row.code, row.rgb);
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // the bus's errors
   EXPECT_EQ(done, std::vector<Answer>{row.color});
+  EXPECT_EQ(pick.WhyNoColour(), row.why_none);
 }
 
 INSTANTIATE_TEST_SUITE_P(Portal, PortalAnswerTest, ::testing::ValuesIn(kAnswers));

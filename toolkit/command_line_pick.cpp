@@ -15,12 +15,14 @@
 
 #include "toolkit/loupe.h"
 #include "toolkit/native_screen.h"
+#include "toolkit/pick_keys.h"
 #include "toolkit/portal_pick.h"
 #include "toolkit/session.h"
 #include "toolkit/wayland/wlr_picker.h"
+#include "toolkit/x11/connection.h"
 
 #ifdef KOLWE_HAS_XCB
-#include <xcb/xcb.h>
+#include "toolkit/x11/reply.h"
 #endif
 
 namespace toolkit {
@@ -44,17 +46,6 @@ void Finish(std::optional<int32_t> color, const char* why_none) {
 constexpr int kGrabWaitMs = 1000;  // another program may be letting go of its grab
 constexpr int kGrabRetryMs = 50;
 constexpr uint16_t kCrosshairGlyph = 34;  // in X11's cursor font
-constexpr int kShiftStep = 10;
-enum : xcb_keysym_t {
-  kKeySpace = 0x20,
-  kKeyReturn = 0xff0d,
-  kKeyEscape = 0xff1b,
-  kKeyLeft = 0xff51,
-  kKeyUp = 0xff52,
-  kKeyRight = 0xff53,
-  kKeyDown = 0xff54,
-  kKeyPadEnter = 0xff8d,
-};
 
 // The pick on X11: the root window's grab of the pointer and the keyboard, whose events reach
 // no Qt window and are read here as they arrive.
@@ -121,41 +112,44 @@ class RootPick : public QAbstractNativeEventFilter {
     xcb_close_font(connection_, font);
     const uint16_t events =
         XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION;
-    xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(
-        connection_,
-        xcb_grab_pointer(connection_, 0, root_, events, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
-                         XCB_NONE, crosshair, XCB_CURRENT_TIME),
-        nullptr);
+    const auto reply = ReplyTo("GrabPointer", [&](xcb_generic_error_t** error) {
+      return xcb_grab_pointer_reply(
+          connection_,
+          xcb_grab_pointer(connection_, 0, root_, events, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+                           XCB_NONE, crosshair, XCB_CURRENT_TIME),
+          error);
+    });
     xcb_free_cursor(connection_, crosshair);
-    const bool grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
-    std::free(reply);
-    return grabbed;
+    return reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
   }
 
   bool GrabKeyboard() {
-    xcb_grab_keyboard_reply_t* reply =
-        xcb_grab_keyboard_reply(connection_,
-                                xcb_grab_keyboard(connection_, 0, root_, XCB_CURRENT_TIME,
-                                                  XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
-                                nullptr);
-    const bool grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
-    std::free(reply);
-    return grabbed;
+    const auto reply = ReplyTo("GrabKeyboard", [&](xcb_generic_error_t** error) {
+      return xcb_grab_keyboard_reply(connection_,
+                                     xcb_grab_keyboard(connection_, 0, root_, XCB_CURRENT_TIME,
+                                                       XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+                                     error);
+    });
+    return reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
   }
 
   void ReadKeyboardMapping() {
     const xcb_setup_t* setup = xcb_get_setup(connection_);
     min_keycode_ = setup->min_keycode;
-    xcb_get_keyboard_mapping_reply_t* reply = xcb_get_keyboard_mapping_reply(
-        connection_,
-        xcb_get_keyboard_mapping(connection_, setup->min_keycode,
-                                 uint8_t(setup->max_keycode - setup->min_keycode + 1)),
-        nullptr);
-    if (!reply) return;
-    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(reply);
+    const auto reply = ReplyTo("GetKeyboardMapping", [&](xcb_generic_error_t** error) {
+      return xcb_get_keyboard_mapping_reply(
+          connection_,
+          xcb_get_keyboard_mapping(connection_, setup->min_keycode,
+                                   uint8_t(setup->max_keycode - setup->min_keycode + 1)),
+          error);
+    });
+    if (!reply) {
+      std::fprintf(stderr, "kolwe: no keyboard map from the X server: only a press picks\n");
+      return;
+    }
+    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(reply.get());
     per_keycode_ = reply->keysyms_per_keycode;
-    keysyms_.assign(keysyms, keysyms + xcb_get_keyboard_mapping_keysyms_length(reply));
-    std::free(reply);
+    keysyms_.assign(keysyms, keysyms + xcb_get_keyboard_mapping_keysyms_length(reply.get()));
   }
 
   // The key's own symbol, without Shift.
@@ -165,25 +159,10 @@ class RootPick : public QAbstractNativeEventFilter {
   }
 
   void Key(xcb_keysym_t key, uint16_t state) {
-    const int step = (state & XCB_MOD_MASK_SHIFT) ? kShiftStep : 1;
-    switch (key) {
-      case kKeyLeft:
-        return Nudge(-step, 0);
-      case kKeyRight:
-        return Nudge(step, 0);
-      case kKeyUp:
-        return Nudge(0, -step);
-      case kKeyDown:
-        return Nudge(0, step);
-      case kKeyReturn:
-      case kKeyPadEnter:
-      case kKeySpace:
-        return PickAt(NativeCursorPos());
-      case kKeyEscape:
-        return Done(std::nullopt, "pick cancelled");
-      default:
-        return;
-    }
+    const PickKey pressed = PickKeyFor(key, state & XCB_MOD_MASK_SHIFT);
+    if (pressed.action == PickKey::kNudge) Nudge(pressed.step.x(), pressed.step.y());
+    if (pressed.action == PickKey::kPick) PickAt(NativeCursorPos());
+    if (pressed.action == PickKey::kCancel) Done(std::nullopt, "pick cancelled");
   }
 
   // Moves the pointer by device pixels; the motion this makes moves the loupe.
@@ -242,7 +221,8 @@ int RunCommandLinePick(int& argc, char** argv) {
   if (WaylandSession()) {
     PortalPick portal(QDBusConnection::sessionBus());
     portal.AskVersion();
-    portal.Start([&portal](std::optional<int32_t> color) { Finish(color, portal.WhyNoColour()); });
+    portal.Start(
+        [&portal](std::optional<int32_t> color) { Finish(color, portal.WhyNoColour().c_str()); });
     return QApplication::exec();
   }
 #ifdef KOLWE_HAS_XCB

@@ -10,9 +10,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "toolkit/x11/connection.h"
+
 #if __has_include(<xcb/xcb.h>) && defined(KOLWE_HAS_XCB)
-#include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
+
+#include "toolkit/x11/reply.h"
 #define KOLWE_NATIVE_X11 1
 #endif
 
@@ -55,14 +58,16 @@ std::optional<QImage> X11Area(xcb_connection_t* connection, QRect wanted) {
   xcb_screen_t* screen = X11RootScreen(connection);
   const QRect area = wanted & QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
   if (area.isEmpty()) return image;
-  xcb_get_image_reply_t* reply = xcb_get_image_reply(
-      connection,
-      xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, int16_t(area.x()),
-                    int16_t(area.y()), uint16_t(area.width()), uint16_t(area.height()), ~0u),
-      nullptr);
+  const auto reply = ReplyTo("GetImage", [&](xcb_generic_error_t** error) {
+    return xcb_get_image_reply(
+        connection,
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, int16_t(area.x()),
+                      int16_t(area.y()), uint16_t(area.width()), uint16_t(area.height()), ~0u),
+        error);
+  });
   if (!reply) return std::nullopt;
-  const uint8_t* data = xcb_get_image_data(reply);
-  const int stride = xcb_get_image_data_length(reply) / area.height();
+  const uint8_t* data = xcb_get_image_data(reply.get());
+  const int stride = xcb_get_image_data_length(reply.get()) / area.height();
   const bool readable = (reply->depth == 24 || reply->depth == 32) && stride >= 4 * area.width() &&
                         xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
   if (readable) {
@@ -73,7 +78,6 @@ std::optional<QImage> X11Area(xcb_connection_t* connection, QRect wanted) {
       for (int column = 0; column < area.width(); ++column) line[column] |= 0xFF000000;
     }
   }
-  std::free(reply);
   if (!readable) return std::nullopt;
   return image;
 }
@@ -101,42 +105,51 @@ QPoint NativeOrigin(const QWidget* widget) {
   const QPoint inside = widget->mapTo(window, QPoint(0, 0)) * widget->devicePixelRatioF();
 #ifdef KOLWE_NATIVE_X11
   if (xcb_connection_t* connection = X11Connection()) {
-    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(
-        connection,
-        xcb_translate_coordinates(connection, xcb_window_t(window->winId()),
-                                  X11RootScreen(connection)->root, 0, 0),
-        nullptr);
-    if (reply) {
-      const QPoint at(reply->dst_x, reply->dst_y);
-      std::free(reply);
-      return at + inside;
-    }
+    const auto reply = ReplyTo("TranslateCoordinates", [&](xcb_generic_error_t** error) {
+      return xcb_translate_coordinates_reply(
+          connection,
+          xcb_translate_coordinates(connection, xcb_window_t(window->winId()),
+                                    X11RootScreen(connection)->root, 0, 0),
+          error);
+    });
+    if (reply) return QPoint(reply->dst_x, reply->dst_y) + inside;
   }
 #endif
   return LogicalToDevice(window->mapToGlobal(QPointF(0, 0))) + inside;
 }
 
+// A grab of our own, let go at once, tells: Qt's own grab reports no refusal.
+bool PointerHeldElsewhere() {
+#ifdef KOLWE_NATIVE_X11
+  if (xcb_connection_t* connection = X11Connection()) {
+    const auto reply = ReplyTo("GrabPointer", [&](xcb_generic_error_t** error) {
+      return xcb_grab_pointer_reply(
+          connection,
+          xcb_grab_pointer(connection, 0, X11RootScreen(connection)->root, 0, XCB_GRAB_MODE_ASYNC,
+                           XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
+          error);
+    });
+    if (reply && reply->status == XCB_GRAB_STATUS_SUCCESS) {
+      xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+      xcb_flush(connection);
+    }
+    return reply && reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED;
+  }
+#endif
+  return false;
+}
+
 QPoint NativeCursorPos() {
 #ifdef KOLWE_NATIVE_X11
   if (xcb_connection_t* connection = X11Connection()) {
-    xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(
-        connection, xcb_query_pointer(connection, X11RootScreen(connection)->root), nullptr);
-    if (reply) {
-      const QPoint at(reply->root_x, reply->root_y);
-      std::free(reply);
-      return at;
-    }
+    const auto reply = ReplyTo("QueryPointer", [&](xcb_generic_error_t** error) {
+      return xcb_query_pointer_reply(
+          connection, xcb_query_pointer(connection, X11RootScreen(connection)->root), error);
+    });
+    if (reply) return QPoint(reply->root_x, reply->root_y);
   }
 #endif
   return LogicalToDevice(QCursor::pos());
-}
-
-xcb_connection_t* X11Connection() {
-#ifdef KOLWE_NATIVE_X11
-  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  if (x11) return x11->connection();
-#endif
-  return nullptr;
 }
 
 QImage NativeArea(QRect device_rect) {

@@ -9,13 +9,11 @@
 #include <optional>
 
 class QWidget;
-struct xcb_connection_t;
 
 namespace toolkit {
 
-// The application's X11 connection, through which the screen is read device pixel by device
-// pixel; nullptr on other platforms.
-xcb_connection_t* X11Connection();
+// Whether another program holds the pointer grabbed (on X11; elsewhere no program can).
+bool PointerHeldElsewhere();
 
 // Pointer position in device pixels of the virtual desktop.
 QPoint NativeCursorPos();

@@ -47,6 +47,11 @@ void OnReply(QObject* owner, const QDBusPendingCall& call, Then then) {
                    });
 }
 
+// The reason, and the bus's error name where there is one.
+std::string WithError(const char* reason, const QString& error) {
+  return error.isEmpty() ? reason : reason + (" (" + error + ")").toStdString();
+}
+
 }  // namespace
 
 int32_t PortalChannel(double fraction) {
@@ -60,7 +65,8 @@ void PortalPick::AskVersion() {
       kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get << kScreenshot << QStringLiteral("version");
   OnReply(this, bus_.asyncCall(get), [this](const QDBusPendingReply<QDBusVariant>& reply) {
-    VersionKnown(reply.isError() ? 0 : reply.value().variant().toUInt());
+    if (reply.isError()) return VersionKnown(0, reply.error().name());
+    VersionKnown(reply.value().variant().toUInt());
   });
 }
 
@@ -70,27 +76,34 @@ void PortalPick::Start(Done done) {
   if (version_) Ask();
 }
 
-void PortalPick::VersionKnown(uint32_t version) {
+void PortalPick::VersionKnown(uint32_t version, const QString& error) {
   version_ = version;
+  version_error_ = error;
   if (std::exchange(waiting_for_version_, false)) Ask();
 }
 
 void PortalPick::Ask() {
   if (*version_ < kFirstPickerVersion) {
-    return Finish(std::nullopt, *version_ == 0 ? "no desktop portal answers"
-                                               : "the desktop portal has no colour picker");
+    return Finish(std::nullopt, *version_ == 0
+                                    ? WithError("no desktop portal answers", version_error_)
+                                    : "the desktop portal has no colour picker");
   }
   // The answer comes as a signal on a request object named after our token: listen to it
   // before asking, so that no answer can come first. The call's own reply matters only when
   // it is an error.
   const QString token = QStringLiteral("kolwe%1").arg(++requests_);
   const QString request = RequestPath(token);
-  Listen(request);
+  if (!Listen(request)) {  // else the answer would never be heard
+    return Finish(std::nullopt, WithError("cannot listen for the desktop portal's answer",
+                                          bus_.lastError().name()));
+  }
   QDBusMessage call =
       QDBusMessage::createMethodCall(kService, kObject, kScreenshot, QStringLiteral("PickColor"));
   call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
   OnReply(this, bus_.asyncCall(call), [this, request](const QDBusPendingCall& reply) {
-    if (reply.isError() && listening_ == request) Answered(kFailed, std::nullopt);
+    if (reply.isError() && listening_ == request) {
+      Answered(kFailed, std::nullopt, reply.error().name());
+    }
   });
 }
 
@@ -98,15 +111,19 @@ void PortalPick::Response(uint code, const QVariantMap& results) {
   Answered(code, ColorOf(results));
 }
 
-void PortalPick::Answered(uint32_t code, std::optional<std::array<double, 3>> rgb) {
+void PortalPick::Answered(uint32_t code, std::optional<std::array<double, 3>> rgb,
+                          const QString& error) {
+  if (!done_) return;  // a late answer, to a pick already ended
   if (code == kCancelled) return Finish(std::nullopt, "pick cancelled");
-  if (code != kSuccess || !rgb) return Finish(std::nullopt, "the desktop's colour picker failed");
+  if (code != kSuccess || !rgb) {
+    return Finish(std::nullopt, WithError("the desktop's colour picker failed", error));
+  }
   const auto& [red, green, blue] = *rgb;
   Finish(PortalChannel(red) + 256 * PortalChannel(green) + 65536 * PortalChannel(blue), "");
 }
 
-void PortalPick::Finish(std::optional<int32_t> color, const char* why_none) {
-  why_none_ = why_none;
+void PortalPick::Finish(std::optional<int32_t> color, std::string why_none) {
+  why_none_ = std::move(why_none);
   Listen(QString());
   if (Done done = std::exchange(done_, nullptr)) done(color);
 }
@@ -116,13 +133,16 @@ QString PortalPick::RequestPath(const QString& token) const {
   return kObject + QStringLiteral("/request/") + sender.replace(u'.', u'_') + u'/' + token;
 }
 
-// Listens to the Response of the request at path only; an empty path listens to none.
-void PortalPick::Listen(const QString& path) {
+bool PortalPick::Listen(const QString& path) {
   const char* slot = SLOT(Response(uint, QVariantMap));
   if (!listening_.isEmpty())
     bus_.disconnect(kService, listening_, kRequest, "Response", this, slot);
+  listening_.clear();
+  if (path.isEmpty() || !bus_.connect(kService, path, kRequest, "Response", this, slot)) {
+    return false;
+  }
   listening_ = path;
-  if (!path.isEmpty()) bus_.connect(kService, path, kRequest, "Response", this, slot);
+  return true;
 }
 
 }  // namespace toolkit

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace toolkit {
 
@@ -34,22 +35,23 @@ class PortalPick : public QObject {
   // Asks for a colour once the version is known. done runs once, with the answer, and at once
   // where the portal is known to have no picker. A new Start forgets the pick before it.
   void Start(Done done);
-  // Why the last pick gave no colour, in a few words.
-  const char* WhyNoColour() const { return why_none_; }
+  // Why the last pick gave no colour, in a few words, with the bus's error where there was one.
+  const std::string& WhyNoColour() const { return why_none_; }
 
  protected:
   // Where the answers from the bus arrive; a test can give them itself.
-  void VersionKnown(uint32_t version);  // 0 where no portal answered
-  void Answered(uint32_t code, std::optional<std::array<double, 3>> rgb);
+  void VersionKnown(uint32_t version, const QString& error = {});  // 0 where none answered
+  void Answered(uint32_t code, std::optional<std::array<double, 3>> rgb, const QString& error = {});
+  // Listens to the Response of the request at path only; an empty path listens to none.
+  virtual bool Listen(const QString& path);
 
  private slots:
   void Response(uint code, const QVariantMap& results);
 
  private:
   QString RequestPath(const QString& token) const;
-  void Listen(const QString& path);
   void Ask();
-  void Finish(std::optional<int32_t> color, const char* why_none);
+  void Finish(std::optional<int32_t> color, std::string why_none);
 
   QDBusConnection bus_;
   std::optional<uint32_t> version_;
@@ -57,7 +59,8 @@ class PortalPick : public QObject {
   bool waiting_for_version_ = false;
   QString listening_;  // the request path whose Response is awaited
   int requests_ = 0;
-  const char* why_none_ = "";
+  QString version_error_;  // the bus's error where no portal answered
+  std::string why_none_;
 };
 
 }  // namespace toolkit

@@ -15,32 +15,48 @@
 #include "toolkit/session.h"
 #include "toolkit/wayland/wlr_picker.h"
 #include "toolkit/window_hints.h"
+#include "toolkit/x11/connection.h"
 
 namespace toolkit {
 namespace {
 
 constexpr int32_t kScreenDC = 1;  // the one device context handed out: the whole screen
 
-// Grabs the mouse for a widget as soon as its window is exposed: a grab made earlier
-// fails silently on X11.
+// Grabs the mouse for a widget, at once or as soon as its window is exposed: a grab made
+// earlier fails silently on X11. refused runs where another program holds the pointer.
 class GrabWhenExposed : public QObject {
  public:
-  explicit GrabWhenExposed(QWidget* widget) : widget_(widget) {
-    widget->window()->windowHandle()->installEventFilter(this);
+  GrabWhenExposed(QWidget* widget, std::function<void()> refused)
+      : widget_(widget), refused_(std::move(refused)) {
+    QWindow* window = widget->window()->windowHandle();
+    if (window->isExposed()) {
+      Grab();
+      return;
+    }
+    window->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
       watched->removeEventFilter(this);
-      widget_->grabMouse();
-      deleteLater();
+      Grab();
     }
     return false;
   }
 
  private:
+  void Grab() {
+    if (PointerHeldElsewhere()) {
+      refused_();
+    } else {
+      widget_->grabMouse();
+    }
+    deleteLater();
+  }
+
   QWidget* widget_;
+  std::function<void()> refused_;
 };
 
 // Calls back on each pointer motion the window receives; while the window holds the capture,
@@ -134,10 +150,13 @@ int32_t QtMlmouse::SetCapture(int32_t hwnd) {
   if (!cursor_overridden_) QGuiApplication::setOverrideCursor(Qt::CrossCursor);
   cursor_overridden_ = true;
   QWindow* window = client->window()->windowHandle();
-  if (window && window->isExposed()) {
-    client->grabMouse();
-  } else if (window) {
-    new GrabWhenExposed(client);
+  grab_refused_ = false;
+  if (window) {
+    // With the pointer held elsewhere no press would come: the pick ends with no colour.
+    new GrabWhenExposed(client, [this, form] {
+      grab_refused_ = true;
+      Picked(std::nullopt, "cannot grab the pointer: another program holds it", form);
+    });
   }
   if (window && X11Connection()) {
     if (!loupe_) loupe_ = std::make_unique<Loupe>();
@@ -168,6 +187,7 @@ int32_t QtMlmouse::ReleaseCapture() {
 int32_t QtMlmouse::GetPixel(int32_t hdc, int32_t x, int32_t y) {
   if (hdc != kScreenDC) return kClrInvalid;
   if (wayland_) return picked_.value_or(kClrInvalid);
+  if (grab_refused_) return kClrInvalid;
   return NativePixel(QPoint(x, y)).value_or(kClrInvalid);
 }
 

@@ -42,7 +42,8 @@ class QtMlmouse : public Mlmouse {
   void Picked(std::optional<int32_t> color, const std::string& why_none, const Form* form);
 
   bool cursor_overridden_ = false;
-  const bool wayland_;  // picks through kolwe's own picker or the portal
+  bool grab_refused_ = false;  // another program held the pointer at the arming
+  const bool wayland_;         // picks through kolwe's own picker or the portal
   bool chosen_ = false;
   std::unique_ptr<wayland::WlrPicker> wlr_;  // on the wlroots desktops
   std::unique_ptr<PortalPick> portal_;       // elsewhere

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "toolkit/native_screen.h"
+#include "toolkit/x11/connection.h"
 
 #ifdef KOLWE_HAS_XCB
-#include <xcb/xcb.h>
+#include "toolkit/x11/reply.h"
 #endif
 
 namespace toolkit {
@@ -66,8 +66,10 @@ void ForbidResize(QWidget* window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection) return;  // other platforms take the fixed size from the size hints alone
   static const char kName[] = "_MOTIF_WM_HINTS";
-  xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-      connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
+  const auto atom = ReplyTo("InternAtom", [&](xcb_generic_error_t** error) {
+    return xcb_intern_atom_reply(connection,
+                                 xcb_intern_atom(connection, 0, sizeof kName - 1, kName), error);
+  });
   if (!atom) return;
   const MotifHints hints{kHintFunctions | kHintDecorations,
                          kFunctionMove | kFunctionMinimize | kFunctionClose,
@@ -75,7 +77,6 @@ void ForbidResize(QWidget* window) {
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
                       atom->atom, atom->atom, 32, 5, &hints);
   xcb_flush(connection);
-  free(atom);
 }
 
 void SetWindowClass(QWidget* window, const char* instance, const char* window_class) {

@@ -26,6 +26,12 @@ def untrapped_errors(proc):
     sys.stderr.write(text)
     return [line for line in text.splitlines() if "untrapped error" in line]
 
+def said(proc):
+    """The lines kolwe has written so far that say why something did not work."""
+    proc.log.seek(0)
+    return [line for line in proc.log.read().decode(errors="replace").splitlines()
+            if line.startswith("kolwe:") and "untrapped error" not in line]
+
 def stop(proc):
     for end in (proc.terminate, proc.kill):
         if proc.poll() is None:
@@ -73,13 +79,16 @@ _x11.XGrabKeyboard.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ct
 _x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
 
 class PointerAndKeyboardGrab:
-    """Another client's grab of the pointer and the keyboard, held from entry to exit;
-    `held` tells whether the server granted both."""
+    """Another client's grab of the pointer and, unless told otherwise, the keyboard, held from
+    entry to exit; `held` tells whether the server granted them."""
+    def __init__(self, keyboard=True):
+        self.keyboard = keyboard
+
     def __enter__(self):
         self.display = _x11.XOpenDisplay(None)
         root = _x11.XDefaultRootWindow(self.display)
         pointer = _x11.XGrabPointer(self.display, root, 0, 0, 1, 1, 0, 0, 0)  # 1: GrabModeAsync
-        keyboard = _x11.XGrabKeyboard(self.display, root, 0, 1, 1, 0)
+        keyboard = _x11.XGrabKeyboard(self.display, root, 0, 1, 1, 0) if self.keyboard else 0
         self.held = (pointer, keyboard) == (0, 0)  # GrabSuccess
         return self
 

@@ -14,8 +14,8 @@ if "KOLWE_RIG" not in os.environ:  # rerun on a private session bus; as root, wi
     os.execvp(rerun[0], rerun)
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import (caption_dark, grab, poll, press, spawn, spawn_kolwe, start_xvfb, stop, stop_all,
-                 untrapped_errors, x)
+from rig import (caption_dark, grab, poll, press, said, spawn, spawn_kolwe, start_xvfb, stop,
+                 stop_all, untrapped_errors, x)
 
 KOLWE = os.path.abspath(sys.argv.pop(1))
 BACKEND, GET, SWATCH = "org.freedesktop.impl.portal.desktop.kolwetest", (196, 92), (144, 104)
@@ -68,12 +68,20 @@ class GetThroughPortal(unittest.TestCase):
         for answer, colour in ("1 .2 .4 .6", "000000"), ("2 .2 .4 .6", "000000"), ("0 .2 .4 .6", "336699"):
             self.assertPicks(answer, colour)
 
+    def test_with_no_session_bus_get_says_why_and_stays_usable(self):
+        proc = self.launch(QT_QPA_PLATFORM="xcb", WAYLAND_DISPLAY="wayland-kolwe",
+                           DBUS_SESSION_BUS_ADDRESS="unix:path=%s/no-bus" % WORK)
+        press(self.at(*GET))
+        self.assertTrue(poll(lambda: said(proc)) and poll(self.enabled), "no line, or get stays off")
+        self.assertEqual([line.split(" (")[0] for line in said(proc)], ["kolwe: no desktop portal answers"])
+
     def test_command_line_pick_prints_the_portals_colour(self):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", WAYLAND_DISPLAY="wayland-kolwe")
         no_bus = dict(env, DBUS_SESSION_BUS_ADDRESS="unix:path=%s/no-bus" % WORK)
         for answer, run_env, result in (("0 .2 .4 .6", env, (0, "336699\n", [])),
                                         ("1 .2 .4 .6", env, (1, "", ["kolwe: pick cancelled"])),
-                                        ("", no_bus, (1, "", ["kolwe: no desktop portal answers"]))):
+                                        ("", no_bus, (1, "", ["kolwe: no desktop portal answers "
+                                                               "(org.freedesktop.DBus.Error.Disconnected)"]))):
             ANSWER.write_text(answer)
             run = subprocess.run([KOLWE, "--pick"], env=run_env, capture_output=True, text=True,
                                  timeout=10)

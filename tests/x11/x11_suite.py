@@ -5,8 +5,8 @@ different scales. Usage: x11_suite.py KOLWE [unittest args]"""
 import os, pathlib, re, subprocess, sys, tempfile, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import (PointerAndKeyboardGrab, caption_dark, grab, poll, press, spawn, spawn_kolwe,
-                 start_xvfb, stop, stop_all, untrapped_errors, x)
+from rig import (PointerAndKeyboardGrab, caption_dark, grab, poll, press, said, spawn,
+                 spawn_kolwe, start_xvfb, stop, stop_all, untrapped_errors, x)
 
 KOLWE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "build/kolwe"
 # Room for the window at scale 5, where it opens at device pixels (1320, 1075).
@@ -131,6 +131,15 @@ class KolweOnX11(KolweWindow):
         self.launch()
         x("xdotool", "key", "alt+F4")  # openbox's Close: WM_DELETE_WINDOW; a question would hold it
         self.assertEnds()
+
+    def test_get_while_another_program_holds_the_pointer_says_so_and_stays_usable(self):
+        self.launch()
+        with PointerAndKeyboardGrab(keyboard=False) as other:
+            self.assertTrue(other.held)
+            x("xdotool", "key", "shift+Tab", "shift+Tab", "space")  # "get", from the red field
+            self.assertTrue(poll(lambda: said(self.proc)), "no line on standard error")
+        self.assertEqual(said(self.proc), ["kolwe: cannot grab the pointer: another program holds it"])
+        self.assertTrue(poll(lambda: self.enabled(GET)), "get stays disabled")
 
     def test_pick_from_another_programs_window_does_not_press_it(self):
         self.launch()

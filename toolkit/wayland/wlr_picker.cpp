@@ -19,6 +19,7 @@
 #include <map>
 
 #include "toolkit/loupe.h"
+#include "toolkit/pick_keys.h"
 #include "toolkit/wayland/globals.h"
 #include "toolkit/wayland/layer_surfaces.h"
 #include "toolkit/wayland/output_pixels.h"
@@ -26,8 +27,6 @@
 
 namespace toolkit::wayland {
 namespace {
-
-constexpr int kShiftStep = 10;
 
 template <typename T>
 T* Bind(wl_registry* registry, uint32_t name, const wl_interface* interface, uint32_t offered,
@@ -448,29 +447,12 @@ void PickSession::Keymap(uint32_t format, int fd, uint32_t size) {
 
 void PickSession::Key(uint32_t key) {
   if (!armed_ || !takes_keyboard_ || !key_state_) return;
-  const xkb_keysym_t symbol = xkb_state_key_get_one_sym(key_state_, key + 8);  // evdev to xkb
-  const int step =
-      xkb_state_mod_name_is_active(key_state_, XKB_MOD_NAME_SHIFT, XKB_STATE_MODS_EFFECTIVE) > 0
-          ? kShiftStep
-          : 1;
-  switch (symbol) {
-    case XKB_KEY_Left:
-      return Nudge(-step, 0);
-    case XKB_KEY_Right:
-      return Nudge(step, 0);
-    case XKB_KEY_Up:
-      return Nudge(0, -step);
-    case XKB_KEY_Down:
-      return Nudge(0, step);
-    case XKB_KEY_Return:
-    case XKB_KEY_KP_Enter:
-    case XKB_KEY_space:
-      return Pressed();
-    case XKB_KEY_Escape:
-      return Finish(std::nullopt, "pick cancelled");
-    default:
-      return;
-  }
+  const PickKey pressed = PickKeyFor(
+      xkb_state_key_get_one_sym(key_state_, key + 8),  // evdev's key codes are xkb's less 8
+      xkb_state_mod_name_is_active(key_state_, XKB_MOD_NAME_SHIFT, XKB_STATE_MODS_EFFECTIVE) > 0);
+  if (pressed.action == PickKey::kNudge) Nudge(pressed.step.x(), pressed.step.y());
+  if (pressed.action == PickKey::kPick) Pressed();
+  if (pressed.action == PickKey::kCancel) Finish(std::nullopt, "pick cancelled");
 }
 
 // Moves the pointer by device pixels of its output, to the centre of the pixel it lands on,
