@@ -112,7 +112,6 @@ class Frmkolwe {
   void SetLblColor();
 
   // Decimal channel fields.
-  void SelectWholeText(toolkit::TextBox& field);
   void DecimalFieldChange(Channel channel);
   void DecimalFieldKeyPress(Channel channel, int16_t& key_ascii);
   void DecimalFieldGotFocus(Channel channel);
@@ -133,7 +132,6 @@ class Frmkolwe {
   void Frmkolwe_TxtB_MouseUp();
 
   // Hex field.
-  bool HexFieldHoldsColour();
   void Frmkolwe_Txt16_Change();
   void Frmkolwe_Txt16_KeyPress(int16_t& key_ascii);
   void Frmkolwe_Txt16_GotFocus();

@@ -21,11 +21,6 @@ class BusyWhileRunning {
 
 }  // namespace
 
-void Frmkolwe::SelectWholeText(toolkit::TextBox& field) {
-  field.SetSelStart(0);
-  field.SetSelLength(static_cast<int32_t>(field.Text().size()));
-}
-
 void Frmkolwe::DecimalFieldChange(Channel channel) {
   toolkit::TextBox& field = channel.field;
   const BusyWhileRunning busy(TextBusy);
@@ -34,13 +29,13 @@ void Frmkolwe::DecimalFieldChange(Channel channel) {
   LenG = static_cast<int32_t>(TxtG.Text().size());
 
   // An emptied field is refilled with a selected "0" while the hex field holds a colour.
-  if (channel.len == 0 && HexLen == kFullHexField && HexFieldHoldsColour()) {
+  if (channel.len == 0 && HexLen == color::kFullHexField && color::IsColourText(Txt16.Text())) {
     field.SetText(u"0");
-    SelectWholeText(field);
+    field.SelectWholeText();
   }
 
   // Each write runs this handler again, so "007" becomes "07", then "7".
-  if (const auto tidied = WithoutLeadingZero(field.Text())) field.SetText(*tidied);
+  if (const auto tidied = color::WithoutLeadingZero(field.Text())) field.SetText(*tidied);
 
   try {
     // A value above 255, or below 0 (only a paste can bring one), gives the last accepted
@@ -48,7 +43,7 @@ void Frmkolwe::DecimalFieldChange(Channel channel) {
     const int16_t value = toolkit::CInt(field.Text());
     if (value > 255 || value < 0) {
       field.SetText(channel.prev);
-      SelectWholeText(field);
+      field.SelectWholeText();
     }
     channel.prev = field.Text();
     channel.bar.SetValue(toolkit::CInt(channel.prev));
@@ -71,11 +66,11 @@ void Frmkolwe::DecimalFieldChange(Channel channel) {
 
 void Frmkolwe::DecimalFieldKeyPress(Channel channel, int16_t& key_ascii) {
   channel.len = static_cast<int32_t>(channel.field.Text().size());
-  key_ascii = DecimalFieldKey(key_ascii, channel.len, channel.field.SelLength());
+  key_ascii = color::DecimalFieldKey(key_ascii, channel.len, channel.field.SelLength());
 }
 
 void Frmkolwe::DecimalFieldGotFocus(Channel channel) {
-  if (!channel.mouse_down) SelectWholeText(channel.field);
+  if (!channel.mouse_down) channel.field.SelectWholeText();
 }
 
 void Frmkolwe::Frmkolwe_TxtR_Change() { DecimalFieldChange(Red()); }

@@ -1,5 +1,6 @@
 #include "color/field_rules.h"
 
+namespace color {
 namespace {
 
 bool IsDigit(int16_t key) { return key >= u'0' && key <= u'9'; }
@@ -8,20 +9,23 @@ bool IsHexDigit(int16_t key) {
   return IsDigit(key) || (key >= u'A' && key <= u'F') || (key >= u'a' && key <= u'f');
 }
 
-}  // namespace
-
-int16_t DecimalFieldKey(int16_t key, int32_t length, int32_t selected) {
-  if (!IsDigit(key) && key != kBackspace) key = kDropKey;
-  if (length > kFullDecimalField) return kFullFieldKey;
-  if (length == kFullDecimalField && selected < 1 && key != kBackspace) return kFullFieldKey;
+// A field's key filter: the keys that pass, and the field's full length.
+int16_t FieldKey(int16_t key, int32_t length, int32_t selected, bool (*passes)(int16_t),
+                 int32_t full) {
+  if (!passes(key) && key != kBackspace) key = kDropKey;
+  if (length > full) return kFullFieldKey;
+  if (length == full && selected < 1 && key != kBackspace) return kFullFieldKey;
   return key;
 }
 
+}  // namespace
+
+int16_t DecimalFieldKey(int16_t key, int32_t length, int32_t selected) {
+  return FieldKey(key, length, selected, IsDigit, kFullDecimalField);
+}
+
 int16_t HexFieldKey(int16_t key, int32_t length, int32_t selected) {
-  if (!IsHexDigit(key) && key != kBackspace) key = kDropKey;
-  if (length > kFullHexField) return kFullFieldKey;
-  if (length == kFullHexField && selected < 1 && key != kBackspace) return kFullFieldKey;
-  return key;
+  return FieldKey(key, length, selected, IsHexDigit, kFullHexField);
 }
 
 std::optional<toolkit::Text> WithoutLeadingZero(const toolkit::Text& text) {
@@ -36,3 +40,5 @@ bool IsColourText(const toolkit::Text& text) {
   }
   return true;
 }
+
+}  // namespace color

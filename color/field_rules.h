@@ -7,8 +7,11 @@
 #include <optional>
 
 #include "toolkit/conversions.h"
+#include "toolkit/text_box.h"
 
-constexpr int16_t kBackspace = 8;
+namespace color {
+
+using toolkit::kBackspace;
 // What a key filter gives back to refuse a key: the character filter drops it outright, and
 // a full field answers with a carriage return, which a single-line field does not insert.
 constexpr int16_t kDropKey = 0;
@@ -31,3 +34,5 @@ std::optional<toolkit::Text> WithoutLeadingZero(const toolkit::Text& text);
 
 // Six hexadecimal digits, in either case.
 bool IsColourText(const toolkit::Text& text);
+
+}  // namespace color

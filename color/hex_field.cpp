@@ -5,12 +5,11 @@
 
 // Six characters that are not all hexadecimal digits (only a paste brings them) are not a
 // colour: they count as an incomplete text everywhere.
-bool Frmkolwe::HexFieldHoldsColour() { return IsColourText(Txt16.Text()); }
 
 void Frmkolwe::Frmkolwe_Txt16_Change() {
   const Text text = Txt16.Text();
   HexLen = static_cast<int16_t>(text.size());  // first: the decimal handlers below read it
-  if (IsColourText(text)) {
+  if (color::IsColourText(text)) {
     // This run's own values: a nested run must not change what it writes.
     const Text HexPartR = text.substr(0, 2);
     const Text HexPartG = text.substr(2, 2);
@@ -33,11 +32,11 @@ void Frmkolwe::Frmkolwe_Txt16_Change() {
 
 void Frmkolwe::Frmkolwe_Txt16_KeyPress(int16_t& key_ascii) {
   HexLen = static_cast<int16_t>(Txt16.Text().size());
-  key_ascii = HexFieldKey(key_ascii, HexLen, Txt16.SelLength());
+  key_ascii = color::HexFieldKey(key_ascii, HexLen, Txt16.SelLength());
 }
 
 void Frmkolwe::Frmkolwe_Txt16_GotFocus() {
-  if (!MouseDown16) SelectWholeText(Txt16);
+  if (!MouseDown16) Txt16.SelectWholeText();
 }
 
 void Frmkolwe::Frmkolwe_Txt16_MouseDown() { MouseDown16 = true; }

@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace color;
+
 // The number a text converts to, or the error's name.
 std::string Converted(const Text& text) {
   try {

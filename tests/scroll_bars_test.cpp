@@ -65,4 +65,15 @@ TEST_F(ScrollBarTest, AThumbDragChangesOnceAtTheReleaseToThePointersValueInTheCo
   EXPECT_EQ(std::pair(Raised("Frmkolwe_HSclRed_Change"), Shown()), std::pair(1, InStep(64, 0, 0)));
 }
 
+// The bar's handler must leave a typed value alone even while the mouse holds its thumb.
+TEST_F(ScrollBarTest, AValueTypedWhileTheThumbIsHeldStays) {
+  QWidget* bar = form().HSclRed.Widget();
+  Do({PointerAt(112)});
+  QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(24, 8));
+  Tab(Qt::ShiftModifier);  // to the red field
+  Do({Type(R, "7")});
+  EXPECT_EQ(Shown(), InStep(7, 0, 0));
+  QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(24, 8));
+}
+
 }  // namespace

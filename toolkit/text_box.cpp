@@ -19,7 +19,6 @@
 namespace toolkit {
 namespace {
 
-constexpr int16_t kBackspace = 8;
 constexpr int16_t kCarriageReturn = 13;
 constexpr int16_t kEscape = 27;
 
@@ -235,6 +234,11 @@ void TextBox::SetText(const toolkit::Text& text) {
   edit_->setText(wanted);
   // Unless a nested handler rewrote the text again, the caret stays where it was.
   if (edit_->text() == wanted) edit_->setCursorPosition(std::min(caret, int(wanted.size())));
+}
+
+void TextBox::SelectWholeText() {
+  SetSelStart(0);
+  SetSelLength(static_cast<int32_t>(Text().size()));
 }
 
 int32_t TextBox::SelStart() const {

@@ -16,6 +16,8 @@ class QWidget;
 
 namespace toolkit {
 
+constexpr int16_t kBackspace = 8;  // the key code KeyPress sees for Backspace
+
 class Form;
 class FieldEdit;
 
@@ -28,6 +30,8 @@ class TextBox {
   TextBox& operator=(const TextBox&) = delete;
 
   toolkit::Text Text() const;
+  // Selects the whole text, as a field does when the keyboard brings the focus to it.
+  void SelectWholeText();
   void SetText(const toolkit::Text& text);
   int32_t SelStart() const;
   void SetSelStart(int32_t start);
