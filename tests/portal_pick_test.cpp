@@ -1,6 +1,6 @@
 // The desktop portal's answers to a pick, with the version and the Response given by the test
 // and the bus's own errors coming from a connection to no bus at all.
-#include "toolkit/portal_pick.h"
+#include "toolkit/portal/portal_pick.h"
 
 #include <QCoreApplication>
 

@@ -5,7 +5,7 @@
 
 #include "color/field_rules.h"
 #include "tests/support/form_fixture.h"
-#include "toolkit/portal_pick.h"
+#include "toolkit/portal/portal_pick.h"
 #include "toolkit/runtime_error.h"
 #include "toolkit/wayland/output_pixels.h"
 

@@ -10,7 +10,7 @@
 
 #include "toolkit/accessibility.h"
 #include "toolkit/qt_text.h"
-#include "toolkit/window_hints.h"
+#include "toolkit/x11/window_hints.h"
 
 namespace toolkit {
 namespace {

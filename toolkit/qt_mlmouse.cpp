@@ -9,13 +9,13 @@
 #include <cstdio>
 
 #include "toolkit/form.h"
-#include "toolkit/loupe.h"
-#include "toolkit/native_screen.h"
-#include "toolkit/portal_pick.h"
+#include "toolkit/portal/portal_pick.h"
 #include "toolkit/session.h"
 #include "toolkit/wayland/wlr_picker.h"
-#include "toolkit/window_hints.h"
 #include "toolkit/x11/connection.h"
+#include "toolkit/x11/loupe.h"
+#include "toolkit/x11/native_screen.h"
+#include "toolkit/x11/window_hints.h"
 
 namespace toolkit {
 namespace {

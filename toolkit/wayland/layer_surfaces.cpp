@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "toolkit/loupe.h"
+#include "toolkit/loupe_view.h"
 
 namespace toolkit::wayland {
 namespace {

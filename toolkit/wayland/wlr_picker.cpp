@@ -18,7 +18,7 @@
 #include <list>
 #include <map>
 
-#include "toolkit/loupe.h"
+#include "toolkit/loupe_view.h"
 #include "toolkit/pick_keys.h"
 #include "toolkit/wayland/globals.h"
 #include "toolkit/wayland/layer_surfaces.h"
@@ -94,7 +94,7 @@ class PickSession {
   void FollowWithLoupe();
   void PickAt(Output& output, QPoint device_pixel);
   void Nudge(int dx, int dy);
-  void Finish(std::optional<int32_t> color, std::string why_none);
+  void End(std::optional<int32_t> color, std::string why_none);
   void Listen();
   void Read();
   void Flush();
@@ -279,7 +279,7 @@ void PickSession::GlobalGone(uint32_t name) {
   if (under_pointer_ == output) under_pointer_ = nullptr;
   const bool pressed_there = armed_ && pressed_output_ == output;
   outputs_.erase(gone);
-  if (pressed_there) Finish(std::nullopt, "the output under the pointer went away");
+  if (pressed_there) End(std::nullopt, "the output under the pointer went away");
 }
 
 // Input devices come and go (a virtual keyboard lasts as long as its client): a lost
@@ -344,13 +344,13 @@ void PickSession::SeatCapabilities(uint32_t capabilities) {
 
 void PickSession::Start(WlrPicker::Keyboard keyboard, WlrPicker::Done done, std::string* why_none) {
   Listen();
-  if (armed_) Finish(std::nullopt, "a new pick began");
+  if (armed_) End(std::nullopt, "a new pick began");
   armed_ = true;
   takes_keyboard_ = keyboard == WlrPicker::Keyboard::kTaken;
   done_ = std::move(done);
   why_none_ = why_none;
   for (Output& output : outputs_) SetUp(output);
-  if (outputs_.empty()) return Finish(std::nullopt, "the compositor shows no output");
+  if (outputs_.empty()) return End(std::nullopt, "the compositor shows no output");
   Flush();
 }
 
@@ -379,7 +379,7 @@ void PickSession::See(Output& output) {
       g_.screencopy, g_.shm, output.output, output.Shape(),
       [this, &output](std::unique_ptr<CopiedOutput> copy, std::string why_none) {
         output.seeing.reset();
-        if (!copy) return Finish(std::nullopt, why_none);
+        if (!copy) return End(std::nullopt, why_none);
         output.seen = std::move(copy);
         if (under_pointer_ == &output) FollowWithLoupe();
       });
@@ -419,9 +419,9 @@ void PickSession::PickAt(Output& output, QPoint device_pixel) {
   press_copy_ = std::make_unique<ScreenCopy>(
       g_.screencopy, g_.shm, output.output, output.Shape(),
       [this, device_pixel](std::unique_ptr<CopiedOutput> copy, std::string why_none) {
-        if (!copy) return Finish(std::nullopt, why_none);
+        if (!copy) return End(std::nullopt, why_none);
         const std::optional<int32_t> colour = copy->Colour(device_pixel);
-        Finish(colour, colour ? "" : "the pixel under the pointer cannot be read");
+        End(colour, colour ? "" : "the pixel under the pointer cannot be read");
       });
 }
 
@@ -452,7 +452,7 @@ void PickSession::Key(uint32_t key) {
       xkb_state_mod_name_is_active(key_state_, XKB_MOD_NAME_SHIFT, XKB_STATE_MODS_EFFECTIVE) > 0);
   if (pressed.action == PickKey::kNudge) Nudge(pressed.step.x(), pressed.step.y());
   if (pressed.action == PickKey::kPick) Pressed();
-  if (pressed.action == PickKey::kCancel) Finish(std::nullopt, "pick cancelled");
+  if (pressed.action == PickKey::kCancel) End(std::nullopt, "pick cancelled");
 }
 
 // Moves the pointer by device pixels of its output, to the centre of the pixel it lands on,
@@ -514,7 +514,7 @@ void PickSession::SetCrosshair(uint32_t serial, int scale) {
 }
 
 // Ends the pick: every surface of it leaves the screen before done hears the answer.
-void PickSession::Finish(std::optional<int32_t> color, std::string why_none) {
+void PickSession::End(std::optional<int32_t> color, std::string why_none) {
   if (!armed_) return;
   armed_ = false;
   loupe_.reset();
@@ -537,7 +537,7 @@ void PickSession::Read() {
   lost_ = true;
   notifier_->setEnabled(false);
   QObject::disconnect(before_block_);
-  Finish(std::nullopt, "the compositor closed the connection");
+  End(std::nullopt, "the compositor closed the connection");
 }
 
 void PickSession::Flush() {

@@ -1,4 +1,4 @@
-#include "toolkit/portal_pick.h"
+#include "toolkit/portal/portal_pick.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -84,9 +84,8 @@ void PortalPick::VersionKnown(uint32_t version, const QString& error) {
 
 void PortalPick::Ask() {
   if (*version_ < kFirstPickerVersion) {
-    return Finish(std::nullopt, *version_ == 0
-                                    ? WithError("no desktop portal answers", version_error_)
-                                    : "the desktop portal has no colour picker");
+    return End(std::nullopt, *version_ == 0 ? WithError("no desktop portal answers", version_error_)
+                                            : "the desktop portal has no colour picker");
   }
   // The answer comes as a signal on a request object named after our token: listen to it
   // before asking, so that no answer can come first. The call's own reply matters only when
@@ -94,8 +93,8 @@ void PortalPick::Ask() {
   const QString token = QStringLiteral("kolwe%1").arg(++requests_);
   const QString request = RequestPath(token);
   if (!Listen(request)) {  // else the answer would never be heard
-    return Finish(std::nullopt, WithError("cannot listen for the desktop portal's answer",
-                                          bus_.lastError().name()));
+    return End(std::nullopt,
+               WithError("cannot listen for the desktop portal's answer", bus_.lastError().name()));
   }
   QDBusMessage call =
       QDBusMessage::createMethodCall(kService, kObject, kScreenshot, QStringLiteral("PickColor"));
@@ -114,15 +113,15 @@ void PortalPick::Response(uint code, const QVariantMap& results) {
 void PortalPick::Answered(uint32_t code, std::optional<std::array<double, 3>> rgb,
                           const QString& error) {
   if (!done_) return;  // a late answer, to a pick already ended
-  if (code == kCancelled) return Finish(std::nullopt, "pick cancelled");
+  if (code == kCancelled) return End(std::nullopt, "pick cancelled");
   if (code != kSuccess || !rgb) {
-    return Finish(std::nullopt, WithError("the desktop's colour picker failed", error));
+    return End(std::nullopt, WithError("the desktop's colour picker failed", error));
   }
   const auto& [red, green, blue] = *rgb;
-  Finish(PortalChannel(red) + 256 * PortalChannel(green) + 65536 * PortalChannel(blue), "");
+  End(PortalChannel(red) + 256 * PortalChannel(green) + 65536 * PortalChannel(blue), "");
 }
 
-void PortalPick::Finish(std::optional<int32_t> color, std::string why_none) {
+void PortalPick::End(std::optional<int32_t> color, std::string why_none) {
   why_none_ = std::move(why_none);
   Listen(QString());
   if (Done done = std::exchange(done_, nullptr)) done(color);

@@ -51,7 +51,7 @@ class PortalPick : public QObject {
  private:
   QString RequestPath(const QString& token) const;
   void Ask();
-  void Finish(std::optional<int32_t> color, std::string why_none);
+  void End(std::optional<int32_t> color, std::string why_none);
 
   QDBusConnection bus_;
   std::optional<uint32_t> version_;

@@ -1,15 +1,12 @@
-// The loupe beside the cross-hair while a pick is armed on X11: the screen's device pixels
+// What the loupe shows, on X11 and on the wlroots desktops alike: the screen's device pixels
 // around the pointer, 15 x 15 of them, each drawn as an 8 x 8 block, the one a press would take
-// outlined, and its RRGGBB under them. It shows each part of the screen as it was when the
-// pointer first came near it during the pick. It stands 24 pixels right of and below the pointer,
-// or on the other side near its monitor's edge, and takes no focus and no input. Its X11 window's
-// class is "kolwe-loupe". Toolkit sources only.
+// outlined, and its RRGGBB under them; and where it stands, 24 logical pixels right of and below
+// the pointer, or on the other side near its monitor's edge. Toolkit sources only.
 #pragma once
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <memory>
 
 class QImage;
 class QPainter;
@@ -29,22 +26,5 @@ QPoint LoupePlace(QPoint pointer, QSize size, QRect monitor, int gap);
 
 // Draws the loupe of the kLoupeSide x kLoupeSide pixels around the pointer.
 void PaintLoupe(QPainter& painter, const QImage& pixels, const QPalette& palette);
-
-class LoupeWindow;
-
-class Loupe {
- public:
-  Loupe();
-  ~Loupe();
-  Loupe(const Loupe&) = delete;
-  Loupe& operator=(const Loupe&) = delete;
-
-  // Shows the loupe at the pointer, or moves it there with the pixels around it now.
-  void Follow();
-  void Hide();
-
- private:
-  std::unique_ptr<LoupeWindow> window_;
-};
 
 }  // namespace toolkit

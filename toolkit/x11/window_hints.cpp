@@ -1,4 +1,4 @@
-#include "toolkit/window_hints.h"
+#include "toolkit/x11/window_hints.h"
 
 #include <QEvent>
 #include <QWidget>

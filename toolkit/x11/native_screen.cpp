@@ -1,4 +1,4 @@
-#include "toolkit/native_screen.h"
+#include "toolkit/x11/native_screen.h"
 
 #include <QCursor>
 #include <QGuiApplication>
