@@ -79,17 +79,17 @@ _x11.XGrabKeyboard.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ct
 _x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
 
 class PointerAndKeyboardGrab:
-    """Another client's grab of the pointer and, unless told otherwise, the keyboard, held from
-    entry to exit; `held` tells whether the server granted them."""
-    def __init__(self, keyboard=True):
-        self.keyboard = keyboard
+    """Another client's grab of the pointer and the keyboard, or of one of them, held from
+    entry to exit; `held` tells whether the server granted it."""
+    def __init__(self, pointer=True, keyboard=True):
+        self.pointer, self.keyboard = pointer, keyboard
 
     def __enter__(self):
         self.display = _x11.XOpenDisplay(None)
-        root = _x11.XDefaultRootWindow(self.display)
-        pointer = _x11.XGrabPointer(self.display, root, 0, 0, 1, 1, 0, 0, 0)  # 1: GrabModeAsync
-        keyboard = _x11.XGrabKeyboard(self.display, root, 0, 1, 1, 0) if self.keyboard else 0
-        self.held = (pointer, keyboard) == (0, 0)  # GrabSuccess
+        root = _x11.XDefaultRootWindow(self.display)  # 1: GrabModeAsync; 0: GrabSuccess
+        pointer = self.pointer and _x11.XGrabPointer(self.display, root, 0, 0, 1, 1, 0, 0, 0)
+        keyboard = self.keyboard and _x11.XGrabKeyboard(self.display, root, 0, 1, 1, 0)
+        self.held = (pointer, keyboard) == (0, 0)
         return self
 
     def __exit__(self, *_):

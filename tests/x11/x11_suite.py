@@ -2,7 +2,7 @@
 """kolwe on its own Xvfb and openbox: real input (xdotool), real pixels (ImageMagick's import),
 the real clipboard (xclip) and stacking state (xprop), on one screen and on two monitors of
 different scales. Usage: x11_suite.py KOLWE [unittest args]"""
-import os, pathlib, re, subprocess, sys, tempfile, unittest
+import os, pathlib, re, subprocess, sys, tempfile, threading, time, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
 from rig import (PointerAndKeyboardGrab, caption_dark, grab, poll, press, said, spawn,
@@ -267,9 +267,9 @@ class KolweOnTwoMonitors(KolweWindow):
     def test_loupe_shows_the_device_pixels_around_the_pointer_until_the_pick(self):
         width, height = MONITOR
         # Away from kolwe's window: beside the pointer, after a jump onto where the loupe was,
-        # and flipped near a monitor's corner.
+        # flipped near a monitor's corner, and where it just fits at scale 1.
         pointers = ((100, 100), (130, 130), (width - 10, height - 10), (width + 100, 100),
-                    (2 * width - 10, height - 10))
+                    (2 * width - 10, height - 10), (width - 24 - 120, 100))
         for env, scale_a, scale_b in self.ORDERS:
             self.launch(scale_a, env=env)
             self.pick()
@@ -297,10 +297,14 @@ class KolweOnTwoMonitors(KolweWindow):
         poll(lambda: shown()[1] == want, timeout=10)
         (left, top, w, h), blocks = shown()
         self.assertEqual(blocks, want, row)
-        monitor_left = MONITOR[0] if pointer[0] >= MONITOR[0] else 0
-        self.assertTrue(monitor_left <= left and left + w <= monitor_left + MONITOR[0]
-                        and 0 <= top and top + h <= MONITOR[1], (row, "not whole on its monitor"))
-        self.assertFalse(left <= pointer[0] < left + w and top <= pointer[1] < top + h, row)
+        # Right of and below the pointer where it fits whole on the monitor, else on the other side.
+        monitor_right = 2 * MONITOR[0] if pointer[0] >= MONITOR[0] else MONITOR[0]
+        gap = 24 * scale
+        self.assertEqual((left, top), tuple(p + gap if p + gap + size <= end else p - gap - size
+                                            for p, size, end in zip(pointer, (w, h), (monitor_right, MONITOR[1]))), row)
+        # The block a press takes is outlined in black, then white, on its own edges.
+        square = grab(*(p + 7 * block for p in (left, top)), 2 * scale, 2 * scale)
+        self.assertEqual((square[0], square[scale * 2 * scale + scale]), ("000000", "FFFFFF"), row)
 
     def pick_from_command_line(self, pointer, *keys, env=None, wait_for_loupe=True):
         """kolwe --pick with the pointer at pointer, then the keys or a click: its exit status,
@@ -326,10 +330,26 @@ class KolweOnTwoMonitors(KolweWindow):
             self.assertEqual(self.pick_from_command_line(pointer, *keys, env=env), result, keys)
             with PointerAndKeyboardGrab() as other:
                 self.assertTrue(other.held, "kolwe --pick left a grab behind")
+        # A shortcut daemon may hold both for a moment after it starts kolwe --pick.
+        other = PointerAndKeyboardGrab().__enter__()
+        threading.Timer(0.3, other.__exit__).start()
+        self.assertEqual(self.pick_from_command_line((100, 100)), picked((100, 100)))
+        # Held throughout, they are given up after a second.
+        started = time.monotonic()
         with PointerAndKeyboardGrab():
             status, out, why = self.pick_from_command_line((100, 100), wait_for_loupe=False)
         self.assertEqual((status, out, len(why)), (1, "", 1))
         self.assertIn("cannot grab", why[0])
+        self.assertGreater(time.monotonic() - started, 0.9)
+        # With only the keyboard held elsewhere, kolwe keeps no hold of the pointer as it waits.
+        with PointerAndKeyboardGrab(pointer=False):
+            proc = subprocess.Popen([KOLWE, "--pick"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(0.2)
+            def third_client_grabs():
+                with PointerAndKeyboardGrab(keyboard=False) as third:
+                    return third.held
+            self.assertTrue(poll(third_client_grabs, timeout=0.5), "kolwe held the pointer")
+            proc.wait(timeout=10)
 
     def test_track_and_arrow_clicks_after_moving_to_the_other_monitor(self):
         for env, scale_a, scale_b in self.ORDERS:
