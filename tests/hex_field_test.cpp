@@ -9,7 +9,7 @@ using HexFieldTest = FormTest;
 TEST_F(HexFieldTest, SixDigitsCompleteTheColourInUpperCaseAndOtherTextsEmptyTheFields) {
   const QString refused = QStringLiteral("gG-_x.１Ａ\x01\x7f");
   const Views kept = InStep(26, 43, 60);
-  const int32_t kept_swatch = std::get<7>(kept);
+  const int32_t kept_swatch = kept.swatch;
   ExpectRows({{{Select(Hex, 0, 6), Type(Hex, "\b1a2B3")}, {"", "", "", "1a2B3", 0, 0, 0, 0, false}},
               {{Select(Hex, 0, 6), Type(Hex, "\b1a2B3c")}, kept},
               {{Paste(Hex, "00ff0a\r\n")}, InStep(0, 255, 10)},  // as copied from a terminal

@@ -125,20 +125,19 @@ class RandomActionsTest : public FormTest {
     Frmkolwe& f = form();
     ASSERT_EQ(std::pair(int(f.TextBusy), int(f.PickArmed)), std::pair(0, 0));
     Views shown = Shown();
-    const auto red = NumberInDecimalField(QString::fromStdString(std::get<0>(shown)));
-    const auto green = NumberInDecimalField(QString::fromStdString(std::get<1>(shown)));
-    const auto blue = NumberInDecimalField(QString::fromStdString(std::get<2>(shown)));
+    const auto red = NumberInDecimalField(QString::fromStdString(shown.red));
+    const auto green = NumberInDecimalField(QString::fromStdString(shown.green));
+    const auto blue = NumberInDecimalField(QString::fromStdString(shown.blue));
     if (!red || !green || !blue) {
       ASSERT_FALSE(expected) << testing::PrintToString(shown);
       return;  // a field empty or not a number shows no colour
     }
-    std::string& hex = std::get<3>(shown);
+    std::string& hex = shown.hex;
     if (!expected && !ColourOfHexText(QString::fromStdString(hex))) return;
     const Colour colour{*red, *green, *blue}, want = expected.value_or(colour);
     Views wanted = InStep(want[0], want[1], want[2]);
     ASSERT_EQ(colour, want) << testing::PrintToString(shown);  // blanks or a sign may stay
-    std::tie(std::get<0>(wanted), std::get<1>(wanted), std::get<2>(wanted)) =
-        std::tie(std::get<0>(shown), std::get<1>(shown), std::get<2>(shown));
+    std::tie(wanted.red, wanted.green, wanted.blue) = std::tie(shown.red, shown.green, shown.blue);
     hex = QString::fromStdString(hex).toUpper().toStdString();  // lower case stays as pasted
     ASSERT_EQ(shown, wanted);
   }

@@ -22,9 +22,22 @@ std::string Utf8(const Text& text) { return QString::fromStdU16String(text).toSt
 
 Views InStep(int red, int green, int blue) {
   const std::string hex = QString::asprintf("%02X%02X%02X", red, green, blue).toStdString();
-  return std::tuple_cat(
-      std::tuple(std::to_string(red), std::to_string(green), std::to_string(blue)),
-      std::tuple(hex, red, green, blue, toolkit::Rgb(red, green, blue), true));
+  return {std::to_string(red),
+          std::to_string(green),
+          std::to_string(blue),
+          hex,
+          red,
+          green,
+          blue,
+          toolkit::Rgb(red, green, blue),
+          true};
+}
+
+void PrintTo(const Views& v, std::ostream* out) {
+  *out << "{fields \"" << v.red << "\" \"" << v.green << "\" \"" << v.blue << "\", hex \"" << v.hex
+       << "\", bars " << v.red_bar << " " << v.green_bar << " " << v.blue_bar << ", swatch "
+       << QString::asprintf("%06X", unsigned(v.swatch)).toStdString() << " (BGR), copy "
+       << (v.copy_enabled ? "enabled" : "disabled") << "}";
 }
 
 Step Type(Field field, const QString& chars) {

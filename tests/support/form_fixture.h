@@ -52,10 +52,18 @@ struct FakeServices : toolkit::MessageBoxService, toolkit::ClipboardService, too
   void End() override { ++ended; }
 };
 
-// What the window shows of the colour: the red, green, blue and hex texts, the three bars,
-// the swatch and whether copy is enabled.
-using Views =
-    std::tuple<std::string, std::string, std::string, std::string, int, int, int, int32_t, bool>;
+// What the window shows of the colour. A failing comparison prints each view by name.
+struct Views {
+  std::string red, green, blue, hex;  // the fields' texts
+  int red_bar, green_bar, blue_bar;
+  int32_t swatch;
+  bool copy_enabled;
+  auto Tied() const {
+    return std::tie(red, green, blue, hex, red_bar, green_bar, blue_bar, swatch, copy_enabled);
+  }
+  bool operator==(const Views& other) const { return Tied() == other.Tied(); }
+};
+void PrintTo(const Views& views, std::ostream* out);
 std::string Utf8(const Text& text);
 // The four views in step on one colour, with copy enabled.
 Views InStep(int red, int green, int blue);
