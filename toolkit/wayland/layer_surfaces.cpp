@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "toolkit/loupe_view.h"
 
@@ -87,8 +88,10 @@ void LoupeLayer::Show(const QImage& pixels, QPoint at) {
   if (configured_) Draw();
 }
 
+// Drawn on the first configure only: a compositor may configure the loupe anew after each of
+// its moves, at the same size.
 void LoupeLayer::Configured() {
-  configured_ = true;
+  if (std::exchange(configured_, true)) return;
   if (!pixels_.isNull()) Draw();
 }
 
