@@ -5,7 +5,8 @@ so as root fcitx5 and kolwe run as the system user kolwe-ime. Usage: input_metho
 import os, pathlib, re, shutil, signal, subprocess, sys, tempfile, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import poll, press, spawn, spawn_kolwe, start_xvfb, stop, stop_all, untrapped_errors, x
+from rig import (active, geometry, poll, press, spawn, spawn_kolwe, start_xvfb, stop, stop_all,
+                 untrapped_errors, windows, x)
 
 KOLWE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "build/kolwe"
 TITLE, CLIENT_HEIGHT, USER = "^ミロカver1.10$", 153, "kolwe-ime"
@@ -65,14 +66,12 @@ def setUpModule():
 class FieldsUnderJapaneseInputMethod(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        found = poll(lambda: x("xdotool", "search", "--onlyvisible", "--name", TITLE).split())
+        found = poll(lambda: windows(TITLE))
         if not found:
             raise RuntimeError("kolwe's window did not show")
-        info = x("xwininfo", "-id", found[0]).decode()
-        left, top, height = (int(re.search(key + r":\s*(-?\d+)", info)[1]) for key in
-                             ("Absolute upper-left X", "Absolute upper-left Y", "Height"))
+        left, top, _, height = geometry(found[0])
         cls.origin = (left, top + height - CLIENT_HEIGHT)  # the client area, under the menu bar
-        poll(lambda: x("xdotool", "getactivewindow").strip() == found[0])
+        poll(lambda: active() == found[0])
         poll(lambda: remote() != "0")  # fcitx5 has an input context for the window
 
     def at(self, point):

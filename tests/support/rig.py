@@ -1,6 +1,6 @@
 """What the suites that run the built kolwe share: processes that die with the suite, a private
 Xvfb, polling for a condition, reading the screen's pixels, and kolwe's trace of errors."""
-import ctypes, os, signal, subprocess, sys, tempfile, time
+import ctypes, os, re, signal, subprocess, sys, tempfile, time
 
 _children = []
 _libc = ctypes.CDLL(None, use_errno=True)
@@ -94,6 +94,22 @@ class PointerAndKeyboardGrab:
 
     def __exit__(self, *_):
         _x11.XCloseDisplay(self.display)
+
+def windows(name):
+    """The X windows shown whose title matches name."""
+    return [int(w) for w in x("xdotool", "search", "--onlyvisible", "--name", name).split()]
+
+def windows_of_class(name):
+    return [int(w) for w in x("xdotool", "search", "--onlyvisible", "--class", name).split()]
+
+def active():
+    return int(x("xdotool", "getactivewindow") or 0)
+
+def geometry(wid):
+    """An X window's left, top, width and height on the screen."""
+    info = x("xwininfo", "-id", str(wid)).decode()
+    return tuple(int(re.search(key + r":\s*(-?\d+)", info)[1]) for key in
+                 ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
 def grab(left, top, width=1, height=1):
     """The screen's pixels in the rectangle, row by row, as hex texts RRGGBB."""

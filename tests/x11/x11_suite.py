@@ -5,8 +5,9 @@ different scales. Usage: x11_suite.py KOLWE [unittest args]"""
 import os, pathlib, re, subprocess, sys, tempfile, threading, time, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import (PointerAndKeyboardGrab, caption_dark, grab, poll, press, said, spawn,
-                 spawn_kolwe, start_xvfb, stop, stop_all, untrapped_errors, x)
+from rig import (PointerAndKeyboardGrab, active, caption_dark, geometry, grab, poll, press, said,
+                 spawn, spawn_kolwe, start_xvfb, stop, stop_all, untrapped_errors, windows,
+                 windows_of_class, x)
 
 KOLWE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "build/kolwe"
 # Room for the window at scale 5, where it opens at device pixels (1320, 1075).
@@ -26,20 +27,6 @@ def start_desktop(width, height, monitors=()):
     spawn(["openbox"])
     if not poll(lambda: b"window id" in x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
         raise RuntimeError("openbox did not come up on " + os.environ["DISPLAY"])
-
-def windows(name):
-    return [int(w) for w in x("xdotool", "search", "--onlyvisible", "--name", name).split()]
-
-def windows_of_class(name):
-    return [int(w) for w in x("xdotool", "search", "--onlyvisible", "--class", name).split()]
-
-def active():
-    return int(x("xdotool", "getactivewindow") or 0)
-
-def geometry(wid):
-    info = x("xwininfo", "-id", str(wid)).decode()
-    return tuple(int(re.search(key + r":\s*(-?\d+)", info)[1]) for key in
-                 ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
 class KolweWindow(unittest.TestCase):
     """Starts kolwe and reads and presses its window as a user would."""

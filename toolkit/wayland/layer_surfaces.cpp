@@ -88,10 +88,10 @@ void LoupeLayer::Show(const QImage& pixels, QPoint at) {
   if (configured_) Draw();
 }
 
-// Drawn on the first configure only: a compositor may configure the loupe anew after each of
-// its moves, at the same size.
+// A compositor may configure the loupe anew after each of its moves, at the same size: the
+// acknowledgement is committed, without drawing the loupe again.
 void LoupeLayer::Configured() {
-  if (std::exchange(configured_, true)) return;
+  if (std::exchange(configured_, true)) return wl_surface_commit(layer_.Surface());
   if (!pixels_.isNull()) Draw();
 }
 
