@@ -26,7 +26,8 @@ TEST_F(StartupTest, OpensBlackWithEveryControlAtItsPlaceInDevicePixels) {
     EXPECT_EQ(letter->Widget()->palette().color(QPalette::WindowText), colour);
   }
   EXPECT_EQ(Shown(), InStep(0, 0, 0));
-  EXPECT_TRUE(f.ChkTop.Value() == 0 && f.CmdGet.Enabled() && f.TxtR.SelLength() == 1);
+  EXPECT_EQ(std::tuple(int(f.ChkTop.Value()), f.CmdGet.Enabled(), f.TxtR.SelLength()),
+            std::tuple(0, true, 1));
   EXPECT_EQ(f.Form.MenuBar()->actions().at(0)->text(), "終了(&X)");
   const double scale = f.Form.Window()->devicePixelRatioF();
   const auto device = [scale](int pixels) { return int(std::lround(pixels * scale)); };
@@ -41,10 +42,12 @@ TEST_F(StartupTest, OpensBlackWithEveryControlAtItsPlaceInDevicePixels) {
       {f.CmdGet.Widget(), {176, 80, 41, 25}},   {f.ChkTop.Widget(), {8, 136, 137, 17}}};
   for (const auto& [widget, px] : layout) {
     const QRect rect(device(px[0]), device(px[1]), device(px[2]), device(px[3]));
-    EXPECT_TRUE(toolkit::DeviceRect(widget) == rect) << px[0] << "," << px[1];
+    EXPECT_EQ(toolkit::DeviceRect(widget), rect) << px[0] << "," << px[1];
     const bool caption = widget->inherits("QLabel") || widget->inherits("QCheckBox");
-    EXPECT_TRUE(!caption || (widget->sizeHint().width() <= widget->width() &&
-                             widget->fontMetrics().height() <= widget->height()));
+    if (caption) {
+      EXPECT_LE(widget->sizeHint().width(), widget->width()) << px[0] << "," << px[1];
+      EXPECT_LE(widget->fontMetrics().height(), widget->height()) << px[0] << "," << px[1];
+    }
   }
   EXPECT_EQ(toolkit::DeviceRect(f.Form.Client()).size(), QSize(device(240), device(153)));
   EXPECT_EQ(std::tuple(f.HSclRed.Left(), f.BarLo, f.BarHi, int(f.BarSpan)),

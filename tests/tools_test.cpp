@@ -35,10 +35,12 @@ TEST_F(ToolsTest, APickLoadsThePixelUnderThePointerAndClearEndsBlack) {
 // A field the pick leaves as it was raises nothing; "copy" takes the hex text as it stands.
 TEST_F(ToolsTest, APickHoldsTheCaptureUntilThePressAndCopyTakesTheHexTextAsItStands) {
   Do({Paste(Hex, "996633"), PointerAt(500), ScreenShows(0x336699), ClickGet()});
-  EXPECT_TRUE(form().PickArmed == 1 && !form().CmdGet.Enabled() && mouse.captured);
+  EXPECT_EQ(std::tuple(int(form().PickArmed), form().CmdGet.Enabled(), mouse.captured),
+            std::tuple(1, false, true));
   Raised("Frmkolwe_TxtG_Change");
   Do({PressMouse(Qt::LeftButton)});
-  EXPECT_TRUE(form().PickArmed == 0 && form().CmdGet.Enabled() && !mouse.captured);
+  EXPECT_EQ(std::tuple(int(form().PickArmed), form().CmdGet.Enabled(), mouse.captured),
+            std::tuple(0, true, false));
   EXPECT_EQ(std::pair(mouse.dcs_held, Raised("Frmkolwe_TxtG_Change")), std::pair(0, 0));
   Do({Paste(Hex, "99aa33"), ClickCopy(), Paste(Hex, "99aa33\r\n"), ClickCopy()});
   EXPECT_EQ(services.copied, (std::vector<Text>{u"99AA33", u"99aa33"}));
