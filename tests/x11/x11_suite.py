@@ -120,13 +120,15 @@ class KolweOnX11(KolweWindow):
         self.assertEnds()
 
     def test_get_while_another_program_holds_the_pointer_says_so_and_stays_usable(self):
-        self.launch()
+        self.launch(root="336699")
+        x("xdotool", "mousemove", "10", "10")  # over the desktop
         with PointerAndKeyboardGrab(keyboard=False) as other:
             self.assertTrue(other.held)
             x("xdotool", "key", "shift+Tab", "shift+Tab", "space")  # "get", from the red field
             self.assertTrue(poll(lambda: said(self.proc)), "no line on standard error")
         self.assertEqual(said(self.proc), ["kolwe: cannot grab the pointer: another program holds it"])
         self.assertTrue(poll(lambda: self.enabled(GET)), "get stays disabled")
+        self.assertEqual(grab(*self.at(SWATCH))[0], "000000")  # no colour was picked
 
     def test_pick_from_another_programs_window_does_not_press_it(self):
         self.launch()
