@@ -32,7 +32,7 @@ def start_sway(outputs):
     tile = bytes(c for y in range(256) for x in range(256)
                  for c in (x * 7 % 256, y * 7 % 256, (x + y) * 3 % 256))
     x("convert", "ppm:-", WORK / "tile.png", input=b"P6 256 256 255\n" + tile)
-    (WORK / "config").write_text("output * bg %s tile\nfor_window [title=\"^ミロカ\"] floating enable\n"
+    (WORK / "config").write_text("output * bg %s tile\nfor_window [title=\"^ミロカ\"] floating enable\nfocus_follows_mouse no\n"
                                  % (WORK / "tile.png"))
     os.environ.update(XCURSOR_PATH=str(WORK / "icons"), XCURSOR_THEME="default", XCURSOR_SIZE="24")
     as_user = []
@@ -76,7 +76,8 @@ def set_outputs(wanted):
     for name, width, height, scale, transform, left, top in wanted:
         x("swaymsg", "output %s enable mode %dx%d scale %s transform %s position %d %d"
           % (name, width, height, scale, transform, left, top))
-    if not poll(lambda: not any(truth(name).equal_neighbours() for name, *_ in wanted)):
+    # Until swaybg has drawn it, an output shows sway's clear colour throughout.
+    if not poll(lambda: all(len({truth(name).pixel(x, 0) for x in range(3)}) == 3 for name, *_ in wanted)):
         raise RuntimeError("the background did not settle")
 
 class Shot:
@@ -86,15 +87,6 @@ class Shot:
 
     def pixel(self, x, y):
         return self.data[3 * (y * self.width + x):][:3].hex().upper()
-
-    def equal_neighbours(self):
-        """Whether any pixel equals its right or lower neighbour."""
-        for step in 3, 3 * self.width:
-            diff = (int.from_bytes(self.data[step:], "big") ^ int.from_bytes(self.data[:-step], "big"))
-            for match in re.finditer(b"(?=\0\0\0)", diff.to_bytes(len(self.data) - step, "big")):
-                if match.start() % 3 == 0 and (step > 3 or (match.start() // 3 + 1) % self.width):
-                    return True
-        return False
 
 class _Wire:
     """A Wayland client on the bare wire protocol, enough for the rig's few requests."""
