@@ -20,6 +20,7 @@
 
 #include "toolkit/loupe_view.h"
 #include "toolkit/pick_keys.h"
+#include "toolkit/qt_color.h"
 #include "toolkit/wayland/globals.h"
 #include "toolkit/wayland/layer_surfaces.h"
 #include "toolkit/wayland/output_pixels.h"
@@ -73,7 +74,8 @@ class PickSession {
  public:
   ~PickSession();
   bool Connect();
-  void Start(WlrPicker::Keyboard keyboard, WlrPicker::Done done, std::string* why_none);
+  void Start(WlrPicker::Keyboard keyboard, WlrPicker::Done done);
+  const std::string& WhyNoColour() const { return why_none_; }
   bool Lost() const { return lost_; }
 
  private:
@@ -122,7 +124,7 @@ class PickSession {
   bool armed_ = false;
   bool takes_keyboard_ = false;
   WlrPicker::Done done_;
-  std::string* why_none_ = nullptr;
+  std::string why_none_;  // of the last pick
   Output* under_pointer_ = nullptr;
   QPoint position_;  // on that output's overlay, in wl_fixed
   std::unique_ptr<LoupeLayer> loupe_;
@@ -342,13 +344,12 @@ void PickSession::SeatCapabilities(uint32_t capabilities) {
   }
 }
 
-void PickSession::Start(WlrPicker::Keyboard keyboard, WlrPicker::Done done, std::string* why_none) {
+void PickSession::Start(WlrPicker::Keyboard keyboard, WlrPicker::Done done) {
   Listen();
   if (armed_) End(std::nullopt, "a new pick began");
   armed_ = true;
   takes_keyboard_ = keyboard == WlrPicker::Keyboard::kTaken;
   done_ = std::move(done);
-  why_none_ = why_none;
   for (Output& output : outputs_) SetUp(output);
   if (outputs_.empty()) return End(std::nullopt, "the compositor shows no output");
   Flush();
@@ -394,8 +395,7 @@ void PickSession::FollowWithLoupe() {
   for (int y = 0; y < kLoupeSide; ++y) {
     for (int x = 0; x < kLoupeSide; ++x) {
       const QPoint at = device + QPoint(x - kLoupeSide / 2, y - kLoupeSide / 2);
-      const int32_t colour = output.seen->Colour(at).value_or(0);
-      pixels.setPixel(x, y, qRgb(colour & 255, (colour >> 8) & 255, (colour >> 16) & 255));
+      pixels.setPixel(x, y, ToQColor(output.seen->Colour(at).value_or(0)).rgb());
     }
   }
   if (loupe_output_ != &output) {
@@ -528,7 +528,7 @@ void PickSession::End(std::optional<int32_t> color, std::string why_none) {
     output.seen.reset();
   }
   Flush();
-  if (why_none_) *why_none_ = color ? "" : why_none;
+  why_none_ = color ? "" : std::move(why_none);
   if (WlrPicker::Done done = std::exchange(done_, nullptr)) done(color);
 }
 
@@ -560,9 +560,9 @@ std::unique_ptr<WlrPicker> WlrPicker::Connect() {
 WlrPicker::WlrPicker(std::unique_ptr<PickSession> session) : session_(std::move(session)) {}
 WlrPicker::~WlrPicker() = default;
 
-void WlrPicker::Start(Keyboard keyboard, Done done) {
-  session_->Start(keyboard, std::move(done), &why_none_);
-}
+void WlrPicker::Start(Keyboard keyboard, Done done) { session_->Start(keyboard, std::move(done)); }
+
+const std::string& WlrPicker::WhyNoColour() const { return session_->WhyNoColour(); }
 
 bool WlrPicker::Lost() const { return session_->Lost(); }
 

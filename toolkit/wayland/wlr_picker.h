@@ -32,7 +32,7 @@ class WlrPicker {
   // + 65536 x blue) or nothing. A new Start ends the pick before it with nothing.
   void Start(Keyboard keyboard, Done done);
   // Why the last pick gave no colour, in a few words.
-  const std::string& WhyNoColour() const { return why_none_; }
+  const std::string& WhyNoColour() const;
   // The compositor went away: a new connection is needed for the next pick.
   bool Lost() const;
 
@@ -40,7 +40,6 @@ class WlrPicker {
   explicit WlrPicker(std::unique_ptr<PickSession> session);
 
   std::unique_ptr<PickSession> session_;
-  std::string why_none_;
 };
 
 }  // namespace toolkit::wayland
