@@ -106,35 +106,29 @@ class _Wire:
                         struct.pack("<I", len(a) + 1) + a.encode() + bytes(4 - len(a) % 4) for a in args)
         socket.send_fds(self.sock, [struct.pack("<2I", obj, 8 + len(body) << 16 | opcode) + body], fds)
 
-    def bind(self, interface, version=1):
-        """An object for each global of the interface."""
-        found = [name for name, kind in self.globals if kind == interface]
-        for name in found:
-            self.send(2, 0, name, interface, version, self.new())
-        return list(range(self.ids - len(found), self.ids))
+    def bind(self, interface):
+        """An object for the interface's first global."""
+        name = next(name for name, kind in self.globals if kind == interface)
+        self.send(2, 0, name, interface, 1, self.new())  # wl_registry.bind, at version 1
+        return self.ids - 1
 
-    def events(self, last, *opcodes):
-        """Every event, as (object, opcode, arguments), up to one of `last` with any of the opcodes."""
-        found = []
-        while not found or found[-1][0] != last or found[-1][1] not in opcodes:
+    def roundtrip(self):
+        """Reads the events until sway answers a sync, having handled every request before it;
+        notes the globals and raises on a protocol error."""
+        done = self.new()
+        self.send(1, 0, done)  # wl_display.sync
+        while True:
             while len(self.data) < 8 or len(self.data) < struct.unpack_from("<I", self.data, 4)[0] >> 16:
                 self.data += self.sock.recv(65536) or _closed()
             obj, size = struct.unpack_from("<2I", self.data)
-            found.append((obj, size & 0xFFFF, self.data[8:size >> 16]))
-            self.data = self.data[size >> 16:]
-            if found[-1][:2] == (1, 0):
-                raise RuntimeError("Wayland protocol error: %r" % found[-1][2])
-            if found[-1][:2] == (2, 0):  # wl_registry.global: name, interface, version
-                arguments = found[-1][2]
+            opcode, arguments, self.data = size & 0xFFFF, self.data[8:size >> 16], self.data[size >> 16:]
+            if (obj, opcode) == (1, 0):
+                raise RuntimeError("Wayland protocol error: %r" % arguments)
+            if (obj, opcode) == (2, 0):  # wl_registry.global: name, interface, version
                 length = struct.unpack_from("<I", arguments, 4)[0]
                 self.globals.append((struct.unpack_from("<I", arguments)[0], arguments[8:7 + length].decode()))
-        return found
-
-    def roundtrip(self):
-        """The events until sway answers a sync, having handled every request before it."""
-        done = self.new()
-        self.send(1, 0, done)
-        return self.events(done, 0)
+            if obj == done:
+                return
 
 def _closed():
     raise RuntimeError("sway closed the connection")
@@ -151,7 +145,7 @@ class _Devices(_Wire):
     event, as wtype's, races them and loses the presses."""
     def __init__(self):
         super().__init__()
-        (seat,), (pointers,), (keyboards,) = (self.bind(kind) for kind in (
+        seat, pointers, keyboards = (self.bind(kind) for kind in (
             "wl_seat", "zwlr_virtual_pointer_manager_v1", "zwp_virtual_keyboard_manager_v1"))
         self.pointer, self.keyboard, keymap = self.new(), self.new(), os.memfd_create("keymap")
         self.send(pointers, 0, 0, self.pointer)  # create_virtual_pointer, on the default seat
