@@ -6,6 +6,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <string>
 #include <vector>
 
 #include "toolkit/pick_keys.h"
@@ -70,6 +71,7 @@ class RootGrab : public QAbstractNativeEventFilter {
     }
     xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
     xcb_flush(connection_);
+    if (!refusal_.empty()) return done_(std::nullopt, refusal_.c_str());  // no wait mends it
     if (waited_.elapsed() >= kGrabWaitMs) {
       return done_(std::nullopt,
                    "cannot grab the pointer and keyboard: another program holds them");
@@ -86,39 +88,50 @@ class RootGrab : public QAbstractNativeEventFilter {
     xcb_close_font(connection_, font);
     const uint16_t events =
         XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION;
-    const auto reply = ReplyTo("GrabPointer", [&](xcb_generic_error_t** error) {
-      return xcb_grab_pointer_reply(
-          connection_,
-          xcb_grab_pointer(connection_, 0, root_, events, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
-                           XCB_NONE, crosshair, XCB_CURRENT_TIME),
-          error);
-    });
+    const auto reply = ReplyTo(
+        "GrabPointer",
+        [&](xcb_generic_error_t** error) {
+          return xcb_grab_pointer_reply(
+              connection_,
+              xcb_grab_pointer(connection_, 0, root_, events, XCB_GRAB_MODE_ASYNC,
+                               XCB_GRAB_MODE_ASYNC, XCB_NONE, crosshair, XCB_CURRENT_TIME),
+              error);
+        },
+        &refusal_);
     xcb_free_cursor(connection_, crosshair);
     return reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
   }
 
   bool GrabKeyboard() {
-    const auto reply = ReplyTo("GrabKeyboard", [&](xcb_generic_error_t** error) {
-      return xcb_grab_keyboard_reply(connection_,
-                                     xcb_grab_keyboard(connection_, 0, root_, XCB_CURRENT_TIME,
-                                                       XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
-                                     error);
-    });
+    const auto reply = ReplyTo(
+        "GrabKeyboard",
+        [&](xcb_generic_error_t** error) {
+          return xcb_grab_keyboard_reply(
+              connection_,
+              xcb_grab_keyboard(connection_, 0, root_, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC,
+                                XCB_GRAB_MODE_ASYNC),
+              error);
+        },
+        &refusal_);
     return reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
   }
 
   void ReadKeyboardMapping() {
     const xcb_setup_t* setup = xcb_get_setup(connection_);
     min_keycode_ = setup->min_keycode;
-    const auto reply = ReplyTo("GetKeyboardMapping", [&](xcb_generic_error_t** error) {
-      return xcb_get_keyboard_mapping_reply(
-          connection_,
-          xcb_get_keyboard_mapping(connection_, setup->min_keycode,
-                                   uint8_t(setup->max_keycode - setup->min_keycode + 1)),
-          error);
-    });
+    std::string refusal = "no answer";
+    const auto reply = ReplyTo(
+        "GetKeyboardMapping",
+        [&](xcb_generic_error_t** error) {
+          return xcb_get_keyboard_mapping_reply(
+              connection_,
+              xcb_get_keyboard_mapping(connection_, setup->min_keycode,
+                                       uint8_t(setup->max_keycode - setup->min_keycode + 1)),
+              error);
+        },
+        &refusal);
     if (!reply) {
-      std::fprintf(stderr, "kolwe: no keyboard map from the X server: only a press picks\n");
+      std::fprintf(stderr, "kolwe: no keyboard map (%s): only a press picks\n", refusal.c_str());
       return;
     }
     const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(reply.get());
@@ -169,6 +182,7 @@ class RootGrab : public QAbstractNativeEventFilter {
   uint8_t per_keycode_ = 0;
   std::vector<xcb_keysym_t> keysyms_;
   QElapsedTimer waited_;
+  std::string refusal_;  // an X error's words: the grab cannot be had
   bool grabbed_ = false;
   Loupe loupe_;
 };
