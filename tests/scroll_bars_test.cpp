@@ -9,29 +9,32 @@ namespace {
 
 using ScrollBarTest = FormTest;
 
-// The red bar steps from 100 by a click on an arrow or a key, with the pointer at x. After a
-// click with the pointer in the track column (80 to 144) the bar jumps to the pointer; a key
-// always steps. At 120 dpi the column runs from 100 to 180.
+// The red bar steps from 100 by a click on an arrow or a key, with the pointer at client x.
+// After a click with the pointer in the track column (80 to 144, at 120 dpi 100 to 180) the
+// bar jumps to the pointer; a key always steps.
 TEST_F(ScrollBarTest, StepsByOneOrToAnEndOrAfterAClickToThePointerInTheColumn) {
   const Step at_100 = Type(R, "100");
   ExpectRows(
-      {{{at_100, PointerAt(79), ClickRightArrow(RedBar)}, InStep(101, 0, 0)},
-       {{at_100, PointerAt(80), ClickRightArrow(RedBar)}, InStep(0, 0, 0)},
-       {{at_100, PointerAt(81), ClickRightArrow(RedBar)}, InStep(4, 0, 0)},
-       {{at_100, PointerAt(144), ClickRightArrow(RedBar)}, InStep(255, 0, 0)},
-       {{at_100, PointerAt(145), ClickRightArrow(RedBar)}, InStep(101, 0, 0)},
-       {{at_100, PointerAt(68), ClickLeftArrow(RedBar)}, InStep(99, 0, 0)},
-       {{OpenAtDpi(120), at_100, PointerAt(108), ClickRightArrow(RedBar)}, InStep(26, 0, 0)},
-       // 76.5 rounds to the even neighbour.
-       {{OpenAtDpi(120), at_100, PointerAt(124), ClickRightArrow(RedBar)}, InStep(76, 0, 0)},
-       {{OpenAtDpi(120), at_100, PointerAt(124), Press(RedBar, Qt::Key_Right)}, InStep(101, 0, 0)},
-       {{at_100, PointerAt(144), Press(RedBar, Qt::Key_PageDown)}, InStep(101, 0, 0)},
-       {{at_100, PointerAt(96), Press(RedBar, Qt::Key_End)}, InStep(255, 0, 0)},
-       {{at_100, PointerAt(128), Press(RedBar, Qt::Key_Left)}, InStep(99, 0, 0)},
-       {{at_100, PointerAt(143), Press(RedBar, Qt::Key_Home)}, InStep(0, 0, 0)},
-       {{ClickTrack(RedBar, 112)}, InStep(128, 0, 0)},
-       {{ClickTrack(GreenBar, 112)}, InStep(0, 128, 0)},
-       {{ClickTrack(BlueBar, 112)}, InStep(0, 0, 128)}});
+      {Row("left of it", {at_100, PointerAt(79), ClickRightArrow(RedBar)}, InStep(101, 0, 0)),
+       Row("its start", {at_100, PointerAt(80), ClickRightArrow(RedBar)}, InStep(0, 0, 0)),
+       Row("one in", {at_100, PointerAt(81), ClickRightArrow(RedBar)}, InStep(4, 0, 0)),
+       Row("its end", {at_100, PointerAt(144), ClickRightArrow(RedBar)}, InStep(255, 0, 0)),
+       Row("right of it", {at_100, PointerAt(145), ClickRightArrow(RedBar)}, InStep(101, 0, 0)),
+       Row("left arrow", {at_100, PointerAt(68), ClickLeftArrow(RedBar)}, InStep(99, 0, 0)),
+       Row("120 dpi", {OpenAtDpi(120), at_100, PointerAt(108), ClickRightArrow(RedBar)},
+           InStep(26, 0, 0)),
+       Row("a tie, even", {OpenAtDpi(120), at_100, PointerAt(124), ClickRightArrow(RedBar)},
+           InStep(76, 0, 0)),
+       Row("a key", {OpenAtDpi(120), at_100, PointerAt(124), Press(RedBar, Qt::Key_Right)},
+           InStep(101, 0, 0)),
+       Row("Page Down", {at_100, PointerAt(144), Press(RedBar, Qt::Key_PageDown)},
+           InStep(101, 0, 0)),
+       Row("End", {at_100, PointerAt(96), Press(RedBar, Qt::Key_End)}, InStep(255, 0, 0)),
+       Row("Left", {at_100, PointerAt(128), Press(RedBar, Qt::Key_Left)}, InStep(99, 0, 0)),
+       Row("Home", {at_100, PointerAt(143), Press(RedBar, Qt::Key_Home)}, InStep(0, 0, 0)),
+       Row("the red track", {ClickTrack(RedBar, 112)}, InStep(128, 0, 0)),
+       Row("the green track", {ClickTrack(GreenBar, 112)}, InStep(0, 128, 0)),
+       Row("the blue track", {ClickTrack(BlueBar, 112)}, InStep(0, 0, 128))});
 }
 
 // The bar's repeat timer is fired by hand, as often as a long hold would fire it.

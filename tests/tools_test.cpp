@@ -20,16 +20,21 @@ TEST_F(ToolsTest, APickLoadsThePixelUnderThePointerAndClearEndsBlack) {
     return steps;
   };
   ExpectRows(
-      {{idle, InStep(0x33, 0x66, 0x99)},
-       {then({ClickGet(), PressMouse(Qt::LeftButton)}), InStep(0x99, 0x66, 0x33)},
-       {then({ScreenShows(kRedish), ClickGet(), PressMouse(Qt::RightButton)}),
-        InStep(0xC8, 0x96, 0xFA)},
-       {then({ClickGet(), PressMouse(Qt::MiddleButton)}), InStep(0x99, 0x66, 0x33)},
-       {then({Pick(-1)}), InStep(0x33, 0x66, 0x99)},
-       {then({Pick(kBlueish), ScreenShows(kRedish), PressMouse(Qt::LeftButton)}),
-        InStep(0x99, 0x66, 0x33)},
-       {{Paste(Hex, "99aa33"), Select(Hex, 0, 6), Type(Hex, "12"), ClickClear(), ClickClear()},
-        InStep(0, 0, 0)}});
+      {Row("presses while idle", idle, InStep(0x33, 0x66, 0x99)),
+       Row("a left press picks", then({ClickGet(), PressMouse(Qt::LeftButton)}),
+           InStep(0x99, 0x66, 0x33)),
+       Row("a right press picks",
+           then({ScreenShows(kRedish), ClickGet(), PressMouse(Qt::RightButton)}),
+           InStep(0xC8, 0x96, 0xFA)),
+       Row("a middle press picks", then({ClickGet(), PressMouse(Qt::MiddleButton)}),
+           InStep(0x99, 0x66, 0x33)),
+       Row("an unreadable pixel", then({Pick(-1)}), InStep(0x33, 0x66, 0x99)),
+       Row("a press after the pick",
+           then({Pick(kBlueish), ScreenShows(kRedish), PressMouse(Qt::LeftButton)}),
+           InStep(0x99, 0x66, 0x33)),
+       Row("clear",
+           {Paste(Hex, "99aa33"), Select(Hex, 0, 6), Type(Hex, "12"), ClickClear(), ClickClear()},
+           InStep(0, 0, 0))});
 }
 
 // A field the pick leaves as it was raises nothing; "copy" takes the hex text as it stands.

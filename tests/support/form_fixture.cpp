@@ -33,6 +33,11 @@ Views InStep(int red, int green, int blue) {
           true};
 }
 
+Views Showing(Field field, const std::string& text, Views views) {
+  *std::array{&views.red, &views.green, &views.blue, &views.hex}[int(field)] = text;
+  return views;
+}
+
 void PrintTo(const Views& v, std::ostream* out) {
   *out << "{fields \"" << v.red << "\" \"" << v.green << "\" \"" << v.blue << "\", hex \"" << v.hex
        << "\", bars " << v.red_bar << " " << v.green_bar << " " << v.blue_bar << ", swatch "
@@ -128,11 +133,11 @@ void FormTest::Do(const Steps& steps) {
   for (const Step& step : steps) step(*this);
 }
 
-void FormTest::ExpectRows(const std::vector<std::pair<Steps, Views>>& rows) {
-  for (size_t row = 0; row < rows.size(); ++row) {
+void FormTest::ExpectRows(const std::vector<Row>& rows) {
+  for (const Row& row : rows) {
     SetUp();
-    Do(rows[row].first);
-    EXPECT_EQ(Shown(), rows[row].second) << "row " << row + 1;
+    Do(row.steps);
+    EXPECT_EQ(Shown(), row.views) << row.label;
   }
 }
 

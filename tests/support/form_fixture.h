@@ -52,6 +52,9 @@ struct FakeServices : toolkit::MessageBoxService, toolkit::ClipboardService, too
   void End() override { ++ended; }
 };
 
+enum class Field { R, G, B, Hex };
+constexpr Field R = Field::R, G = Field::G, B = Field::B, Hex = Field::Hex;
+
 // What the window shows of the colour. A failing comparison prints each view by name.
 struct Views {
   std::string red, green, blue, hex;  // the fields' texts
@@ -67,9 +70,9 @@ void PrintTo(const Views& views, std::ostream* out);
 std::string Utf8(const Text& text);
 // The four views in step on one colour, with copy enabled.
 Views InStep(int red, int green, int blue);
+// The views with one field's text changed.
+Views Showing(Field field, const std::string& text, Views views);
 
-enum class Field { R, G, B, Hex };
-constexpr Field R = Field::R, G = Field::G, B = Field::B, Hex = Field::Hex;
 enum class Bar { Red, Green, Blue };
 constexpr Bar RedBar = Bar::Red, GreenBar = Bar::Green, BlueBar = Bar::Blue;
 
@@ -118,9 +121,14 @@ class FormTest : public ::testing::Test {
   int Raised(const std::string& handler);
 
   void Do(const Steps& steps);
-  // Each row runs its steps in a new window and must end with its views; a failure names the
-  // row by its number, from 1.
-  void ExpectRows(const std::vector<std::pair<Steps, Views>>& rows);
+  // What a user does in a new window, and the views it must end with.
+  struct Row {
+    Row(const char* label, Steps steps, Views views) : label(label), steps(steps), views(views) {}
+    const char* label;
+    Steps steps;
+    Views views;
+  };
+  void ExpectRows(const std::vector<Row>& rows);
 
   void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(widget, Qt::Key(key), modifiers);
