@@ -1,5 +1,5 @@
-// The toolkit's rules for keys, pastes, drops and the order of a click's events, on the red
-// field of the real form, whose key filter admits digits and Backspace.
+// The toolkit's rules for keys, drops, the context menu and the order of a click's events, on the
+// red field of the real form, whose key filter admits digits and Backspace.
 #include <gtest/gtest-spi.h>
 
 #include <QContextMenuEvent>
@@ -50,14 +50,6 @@ TEST_F(ToolkitRulesTest, DroppedTextKeepsItsFirstLine) {
     QApplication::sendEvent(form().TxtR.Widget(), event);
   }
   EXPECT_EQ(Shown(), InStep(15, 0, 0));
-}
-
-// Change comes once per change of the text, never for a paste of the text the field holds.
-TEST_F(ToolkitRulesTest, PastingAFieldsOwnTextOverItRaisesNoChange) {
-  Do({Paste(G, "12")});
-  Raised("Frmkolwe_TxtG_Change");
-  Do({Paste(G, "12"), Type(G, "3")});
-  EXPECT_EQ(Raised("Frmkolwe_TxtG_Change"), 1);
 }
 
 // A right click brings the focus back and opens the field's menu; closed with Escape, it leaves
