@@ -5,8 +5,8 @@ so as root fcitx5 and kolwe run as the system user kolwe-ime. Usage: input_metho
 import os, pathlib, re, shutil, signal, subprocess, sys, tempfile, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import (active, geometry, poll, press, spawn, spawn_kolwe, start_xvfb, stop, stop_all,
-                 untrapped_errors, windows, x)
+from rig import (active, as_user, geometry, poll, press, spawn, spawn_kolwe, start_desktop, stop,
+                 stop_all, untrapped_errors, windows, x)
 
 KOLWE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "build/kolwe"
 TITLE, CLIENT_HEIGHT, USER = "^ミロカver1.10$", 153, "kolwe-ime"
@@ -32,10 +32,7 @@ def remote(*args):
     return x(*RUN_AS, "fcitx5-remote", *args, env=ENV).decode().strip()
 
 def setUpModule():
-    start_xvfb()
-    spawn(["openbox"])  # a client that stays keeps Xvfb from resetting the key map
-    if not poll(lambda: b"window id" in x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
-        raise RuntimeError("openbox did not come up")
+    start_desktop()  # openbox, a client that stays, keeps Xvfb from resetting the key map
     free = re.findall(r"^keycode +(\d+) =$", x("xmodmap", "-pke").decode(), re.M)
     for code, key in zip(free, EXTRA_KEYS):
         x("xmodmap", "-e", "keycode %s = %s" % (code, key))
@@ -51,11 +48,7 @@ def setUpModule():
     shutil.copy(KOLWE, HOME / "kolwe")
     if supp := re.search(r"suppressions=([^:]+)", ENV.get("LSAN_OPTIONS", "")):
         ENV["LSAN_OPTIONS"] = ENV["LSAN_OPTIONS"].replace(supp[1], shutil.copy(supp[1], HOME))
-    if os.geteuid() == 0:
-        x("useradd", "--system", "--user-group", "--shell", "/usr/sbin/nologin", USER)  # if missing
-        x("chown", "-R", USER + ":", str(HOME))
-        RUN_AS.extend(["setpriv", "--reuid", USER, "--regid", USER, "--clear-groups",
-                       "--pdeathsig", "KILL"])
+    RUN_AS.extend(as_user(USER, HOME))
     # The bus, the fcitx5 it starts and fcitx5's mozc_server share one process group, ended as one.
     SESSION.append(spawn(RUN_AS + ["dbus-daemon", "--session", "--nofork", "--address",
                                    ENV["DBUS_SESSION_BUS_ADDRESS"]], env=ENV, process_group=0))

@@ -26,11 +26,23 @@ def untrapped_errors(proc):
     sys.stderr.write(text)
     return [line for line in text.splitlines() if "untrapped error" in line]
 
+def kolwe_lines(text):
+    """The lines of kolwe's output that say why something did not work."""
+    return [line for line in text.splitlines() if line.startswith("kolwe:") and "untrapped error" not in line]
+
 def said(proc):
     """The lines kolwe has written so far that say why something did not work."""
     proc.log.seek(0)
-    return [line for line in proc.log.read().decode(errors="replace").splitlines()
-            if line.startswith("kolwe:") and "untrapped error" not in line]
+    return kolwe_lines(proc.log.read().decode(errors="replace"))
+
+def as_user(user, *owned):
+    """The command prefix that runs a program as the system user, made if missing, who is given
+    the paths; none unless run as root (which mozc and sway refuse)."""
+    if os.geteuid() != 0:
+        return []
+    x("useradd", "--system", "--user-group", "--shell", "/usr/sbin/nologin", user)
+    x("chown", "-R", user + ":", *map(str, owned))
+    return ["setpriv", "--reuid", user, "--regid", user, "--clear-groups", "--pdeathsig", "KILL"]
 
 def stop(proc):
     for end in (proc.terminate, proc.kill):
@@ -66,6 +78,13 @@ def start_xvfb(width=1280, height=1024, monitors=()):
         x("xrandr", "--setmonitor", name, "%d/%dx%d/%d+%d+0" % (monitor_width, monitor_width * 271 // 1024,
           height, height * 203 // 768, left), "screen" if left == 0 else "none")
     return server
+
+def start_desktop(width=1280, height=1024, monitors=()):
+    """A private Xvfb with openbox, a plain X11 desktop."""
+    start_xvfb(width, height, monitors)
+    spawn(["openbox"])
+    if not poll(lambda: b"window id" in x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
+        raise RuntimeError("openbox did not come up on " + os.environ["DISPLAY"])
 
 _x11 = ctypes.CDLL("libX11.so.6")
 _x11.XOpenDisplay.restype = ctypes.c_void_p

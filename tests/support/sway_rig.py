@@ -3,16 +3,13 @@ compositor: outputs set at will, a background whose every device pixel differs f
 neighbours, a cursor that draws nothing, the outputs' exact pixels, a virtual pointer and
 keyboard that stay on the seat, and Xwayland open to root's X clients."""
 import json, os, pathlib, re, socket, struct, tempfile, time
-from rig import poll, spawn, x
+from rig import as_user, poll, spawn, x
 
 USER = "kolwe-wl"
 WORK = pathlib.Path(tempfile.mkdtemp(prefix="kolwe-sway-"))
 BUTTONS = {1: 0x110, 2: 0x112, 3: 0x111}  # X button numbers to Linux input codes
-MODIFIERS = {"shift": (42, 1), "ctrl": (29, 4), "alt": (56, 8)}  # Linux input code, xkb mask
-KEYS = dict({c: code for row, first in (("1234567890", 2), ("qwertyuiop", 16), ("asdfghjkl", 30),
-                                         ("zxcvbnm", 44)) for code, c in enumerate(row, first)},
-            Escape=1, BackSpace=14, Tab=15, Return=28, space=57, Home=102, Up=103, Prior=104,
-            Left=105, Right=106, End=107, Down=108, Next=109, Delete=111)
+KEYS = dict(Escape=1, Return=28, space=57, Up=103, Left=105, Right=106, Down=108)  # Linux input codes
+SHIFT = 42  # and its xkb modifier mask is 1
 KEYMAP = (b'xkb_keymap { xkb_keycodes { include "evdev" }; xkb_types { include "complete" }; '
           b'xkb_compat { include "complete" }; xkb_symbols { include "pc+us" }; };\0')
 _devices = []  # the connection holding the virtual pointer and keyboard
@@ -35,15 +32,11 @@ def start_sway(outputs):
     (WORK / "config").write_text("output * bg %s tile\nfor_window [title=\"^ミロカ\"] floating enable\nfocus_follows_mouse no\n"
                                  % (WORK / "tile.png"))
     os.environ.update(XCURSOR_PATH=str(WORK / "icons"), XCURSOR_THEME="default", XCURSOR_SIZE="24")
-    as_user = []
-    if os.geteuid() == 0:  # sway refuses root
-        x("useradd", "--system", "--user-group", "--shell", "/usr/sbin/nologin", USER)  # if missing
-        x("chown", "-R", USER + ":", str(WORK))
-        as_user = ["setpriv", "--reuid", USER, "--regid", USER, "--clear-groups", "--pdeathsig", "KILL"]
+    run_as = as_user(USER, WORK)
     env = dict(os.environ, HOME=str(WORK), XDG_RUNTIME_DIR=str(run), WLR_BACKENDS="headless",
                WLR_RENDERER="pixman", WLR_LIBINPUT_NO_DEVICES="1")
     log = open(WORK / "sway.log", "wb")  # at debug level it tells of layer surfaces
-    proc = spawn(as_user + ["sway", "--debug", "-c", str(WORK / "config")], log=log, env=env)
+    proc = spawn(run_as + ["sway", "--debug", "-c", str(WORK / "config")], log=log, env=env)
     if not poll(lambda: list(run.glob("sway-ipc.*.sock"))):
         raise RuntimeError("sway did not start")
     # An absolute path: root reaches the socket though the directory is USER's. Clients get a
@@ -56,8 +49,8 @@ def start_sway(outputs):
     lock = poll(lambda: [f for f in pathlib.Path("/tmp").glob(".X*-lock")
                          if f.read_bytes().strip(b" \n\0") == b"%d" % proc.pid])
     os.environ["DISPLAY"] = ":" + lock[0].name[2:-5]
-    if as_user:
-        x(*as_user, "xhost", "+si:localuser:root")  # else Xwayland refuses root's clients
+    if run_as:
+        x(*run_as, "xhost", "+si:localuser:root")  # else Xwayland refuses root's clients
     _devices.append(_Devices())
     set_outputs(outputs)
     return proc
@@ -88,13 +81,33 @@ class Shot:
     def pixel(self, x, y):
         return self.data[3 * (y * self.width + x):][:3].hex().upper()
 
-class _Wire:
-    """A Wayland client on the bare wire protocol, enough for the rig's few requests."""
+def _closed():
+    raise RuntimeError("sway closed the connection")
+
+def truth(name):
+    """The output's pixels now, as grim copies them: device pixels as the user sees the output.
+    Exact on every desk here, whose logical sizes are whole; grim resamples other outputs."""
+    _, size, _, data = x("grim", "-o", name, "-t", "ppm", "-").split(b"\n", 3)
+    return Shot(*map(int, size.split()), data)
+
+class _Devices:
+    """A virtual pointer and keyboard for good. While they exist the seat has both capabilities,
+    so clients hold a wl_pointer and wl_keyboard before any event comes: a device made for each
+    event, as wtype's, races them and loses the presses."""
     def __init__(self):
         self.sock, self.ids, self.globals, self.data = socket.socket(socket.AF_UNIX), 2, [], b""
         self.sock.settimeout(10)
         self.sock.connect(os.environ["WAYLAND_DISPLAY"])
         self.send(1, 1, self.new())  # wl_display.get_registry: object 2
+        self.roundtrip()
+        seat, pointers, keyboards = (self.bind(kind) for kind in (
+            "wl_seat", "zwlr_virtual_pointer_manager_v1", "zwp_virtual_keyboard_manager_v1"))
+        self.pointer, self.keyboard, keymap = self.new(), self.new(), os.memfd_create("keymap")
+        self.send(pointers, 0, 0, self.pointer)  # create_virtual_pointer, on the default seat
+        self.send(keyboards, 0, seat, self.keyboard)  # create_virtual_keyboard
+        os.write(keymap, KEYMAP)
+        self.send(self.keyboard, 0, 1, len(KEYMAP), fds=[keymap])  # keymap: xkb_v1, fd, size
+        os.close(keymap)
         self.roundtrip()
 
     def new(self):
@@ -130,31 +143,6 @@ class _Wire:
             if obj == done:
                 return
 
-def _closed():
-    raise RuntimeError("sway closed the connection")
-
-def truth(name):
-    """The output's pixels now, as grim copies them: device pixels as the user sees the output.
-    Exact on every desk here, whose logical sizes are whole; grim resamples other outputs."""
-    _, size, _, data = x("grim", "-o", name, "-t", "ppm", "-").split(b"\n", 3)
-    return Shot(*map(int, size.split()), data)
-
-class _Devices(_Wire):
-    """A virtual pointer and keyboard for good. While they exist the seat has both capabilities,
-    so clients hold a wl_pointer and wl_keyboard before any event comes: a device made for each
-    event, as wtype's, races them and loses the presses."""
-    def __init__(self):
-        super().__init__()
-        seat, pointers, keyboards = (self.bind(kind) for kind in (
-            "wl_seat", "zwlr_virtual_pointer_manager_v1", "zwp_virtual_keyboard_manager_v1"))
-        self.pointer, self.keyboard, keymap = self.new(), self.new(), os.memfd_create("keymap")
-        self.send(pointers, 0, 0, self.pointer)  # create_virtual_pointer, on the default seat
-        self.send(keyboards, 0, seat, self.keyboard)  # create_virtual_keyboard
-        os.write(keymap, KEYMAP)
-        self.send(self.keyboard, 0, 1, len(KEYMAP), fds=[keymap])  # keymap: xkb_v1, fd, size
-        os.close(keymap)
-        self.roundtrip()
-
     def pointer_event(self, opcode, *args):
         self.send(self.pointer, opcode, int(time.monotonic() * 1000) & 0xFFFFFFFF, *args)
         self.send(self.pointer, 4)  # frame
@@ -182,17 +170,14 @@ def press(button=1):
     _devices[0].roundtrip()
 
 def keys(*names):
-    """Types keys in turn, each a KEYS name after any MODIFIERS joined by "+": "shift+Down"."""
+    """Types keys in turn, each a KEYS name, or one after "shift+"."""
     devices = _devices[0]
     for name in names:
-        *held, key = name.split("+")
-        for code, _ in map(MODIFIERS.get, held):
-            devices.key(code, 1)
-        devices.send(devices.keyboard, 2, sum(MODIFIERS[m][1] for m in held), 0, 0, 0)  # modifiers
-        devices.key(KEYS[key], 1)
-        devices.key(KEYS[key], 0)
-        for code, _ in map(MODIFIERS.get, held):
-            devices.key(code, 0)
+        shifted = name.startswith("shift+")
+        codes = [SHIFT] * shifted + [KEYS[name.split("+")[-1]]]
+        devices.send(devices.keyboard, 2, int(shifted), 0, 0, 0)  # modifiers: depressed
+        for code, state in [(code, 1) for code in codes] + [(code, 0) for code in codes[::-1]]:
+            devices.key(code, state)
         devices.send(devices.keyboard, 2, 0, 0, 0, 0)
     devices.roundtrip()
 

@@ -6,7 +6,7 @@ Usage: wlroots_suite.py KOLWE [unittest args]"""
 import os, pathlib, subprocess, sys, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import poll, spawn_kolwe, stop, stop_all, untrapped_errors, x
+from rig import kolwe_lines, poll, spawn_kolwe, stop, stop_all, untrapped_errors, x
 from sway_rig import (keys, layer_surfaces, outputs, pointer_to_device_pixel, press, set_outputs,
                       start_sway, truth, window)
 
@@ -26,9 +26,6 @@ SWAY = []
 
 def setUpModule():
     SWAY.append(start_sway([A1]))
-
-def kolwe_lines(err):
-    return [line for line in err.splitlines() if line.startswith("kolwe:")]
 
 class PickOnSway(unittest.TestCase):
     def desk(self, name):
