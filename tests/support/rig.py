@@ -27,13 +27,14 @@ def untrapped_errors(proc):
     return [line for line in text.splitlines() if "untrapped error" in line]
 
 def kolwe_lines(text):
-    """The lines of kolwe's output that say why something did not work."""
-    return [line for line in text.splitlines() if line.startswith("kolwe:") and "untrapped error" not in line]
+    """Every line of kolwe's own in its output."""
+    return [line for line in text.splitlines() if line.startswith("kolwe:")]
 
 def said(proc):
     """The lines kolwe has written so far that say why something did not work."""
     proc.log.seek(0)
-    return kolwe_lines(proc.log.read().decode(errors="replace"))
+    return [line for line in kolwe_lines(proc.log.read().decode(errors="replace"))
+            if "untrapped error" not in line]
 
 def as_user(user, *owned):
     """The command prefix that runs a program as the system user, made if missing, who is given
