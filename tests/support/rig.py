@@ -115,6 +115,11 @@ class PointerAndKeyboardGrab:
     def __exit__(self, *_):
         _x11.XCloseDisplay(self.display)
 
+def can_grab(pointer=True, keyboard=True):
+    """Whether another client could grab them now."""
+    with PointerAndKeyboardGrab(pointer, keyboard) as other:
+        return other.held
+
 def windows(name):
     """The X windows shown whose title matches name."""
     return [int(w) for w in x("xdotool", "search", "--onlyvisible", "--name", name).split()]

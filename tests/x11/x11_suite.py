@@ -5,9 +5,9 @@ different scales. Usage: x11_suite.py KOLWE [unittest args]"""
 import os, pathlib, re, subprocess, sys, tempfile, threading, time, unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "support"))
-from rig import (PointerAndKeyboardGrab, active, caption_dark, geometry, grab, kolwe_lines, poll,
-                 press, said, spawn, spawn_kolwe, start_desktop, stop, stop_all, untrapped_errors,
-                 windows, windows_of_class, x)
+from rig import (PointerAndKeyboardGrab, active, can_grab, caption_dark, geometry, grab, kolwe_lines,
+                 poll, press, said, spawn, spawn_kolwe, start_desktop, stop, stop_all,
+                 untrapped_errors, windows, windows_of_class, x)
 
 KOLWE = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "build/kolwe"
 # Room for the window at scale 5, where it opens at device pixels (1320, 1075).
@@ -33,7 +33,7 @@ class KolweWindow(unittest.TestCase):
         self.proc = proc = spawn_kolwe([KOLWE], env=env)
         self.addCleanup(lambda: self.assertEqual(untrapped_errors(proc), []))
         self.addCleanup(stop, proc)
-        self.wid = self.find(TITLE)[0]
+        self.wid = self.find(TITLE)
         self.place(scale)
         self.assertTrue(poll(lambda: self.enabled(GET), timeout=10), "never painted")
         self.assertTrue(poll(lambda: active() == self.wid), "the new window has no focus")
@@ -47,7 +47,7 @@ class KolweWindow(unittest.TestCase):
     def find(self, title):
         found = poll(lambda: windows(title), timeout=10)
         self.assertTrue(found, "no window titled " + title)
-        return found[0], geometry(found[0])
+        return found[0]
 
     def at(self, point):
         return (int(self.origin[0] + point[0] * self.scale), int(self.origin[1] + point[1] * self.scale))
@@ -89,29 +89,14 @@ class KolweOnX11(KolweWindow):
     def setUpClass(cls):
         start_desktop(*SCREEN)
 
-    def assertEnds(self):
-        poll(lambda: self.proc.poll() is not None, timeout=10)  # the leak check at exit, on a busy CI
-        self.assertEqual(self.proc.poll(), 0, "kolwe did not end with status 0")
-
-    def show(self, title, side, colours, left, top):
-        image = pathlib.Path(_workdir.name, title + ".ppm")
-        image.write_bytes(b"P6 %d %d 255\n" % (side, side) + colours)
-        self.addCleanup(stop, spawn(["display", "-title", title, "-geometry",
-                                     "+%d+%d" % (left, top), str(image)]))
-        return self.find("^%s$" % title)
-
     def test_yes_is_default_and_ends_with_status_0_while_pick_armed(self):
         self.launch()
         self.pick()
         x("xdotool", "key", "alt+x")  # the question shows, with the keyboard focus, and Yes is default
         self.assertTrue(poll(lambda: [w for w in windows(TITLE) if w != self.wid] == [active()]))
         x("xdotool", "key", "Return")
-        self.assertEnds()
-
-    def test_window_manager_close_ends_without_question(self):
-        self.launch()
-        x("xdotool", "key", "alt+F4")  # openbox's Close: WM_DELETE_WINDOW; a question would hold it
-        self.assertEnds()
+        poll(lambda: self.proc.poll() is not None, timeout=10)  # the leak check at exit, on a busy CI
+        self.assertEqual(self.proc.poll(), 0, "kolwe did not end with status 0")
 
     def test_get_while_another_program_holds_the_pointer_says_so_and_stays_usable(self):
         self.launch(root="336699")
@@ -123,14 +108,6 @@ class KolweOnX11(KolweWindow):
         self.assertEqual(said(self.proc), ["kolwe: cannot grab the pointer: another program holds it"])
         self.assertTrue(poll(lambda: self.enabled(GET)), "get stays disabled")
         self.assertEqual(grab(*self.at(SWATCH))[0], "000000")  # no colour was picked
-
-    def test_pick_from_another_programs_window_does_not_press_it(self):
-        self.launch()
-        _, (left, top, width, height) = self.show("source", 80, b"\x1E\x90\xC8" * 6400, 700, 80)
-        before = set(windows("."))
-        self.assertEqual(self.pick((left + width // 2, top + height // 2)), "1E90C8")
-        # A press that reached display would have opened its command window.
-        self.assertEqual(set(windows(".")), before)
 
     def test_pick_from_desktop_then_over_clear_picks_and_does_not_clear(self):
         self.launch(root="996633")
@@ -155,7 +132,10 @@ class KolweOnX11(KolweWindow):
         stop(self.proc)
 
     def test_stay_on_top_set_and_cleared_in_place(self):
-        other, _ = self.show("other", 60, b"\x80" * 10800, 900, 500)
+        image = pathlib.Path(_workdir.name, "other.ppm")
+        image.write_bytes(b"P6 60 60 255\n" + b"\x80" * 10800)
+        self.addCleanup(stop, spawn(["display", "-title", "other", "-geometry", "+900+500", str(image)]))
+        other = self.find("^other$")
         self.launch()
         place = geometry(self.wid)
         above = lambda: b"_NET_WM_STATE_ABOVE" in x("xprop", "-id", str(self.wid), "_NET_WM_STATE")
@@ -304,8 +284,7 @@ class KolweOnTwoMonitors(KolweWindow):
                 ((200, 200), ("Left", "space"), picked((199, 200))),
                 ((200, 200), ("Escape",), (1, "", ["kolwe: pick cancelled"]))):
             self.assertEqual(self.pick_from_command_line(pointer, *keys, env=env), result, keys)
-            with PointerAndKeyboardGrab() as other:
-                self.assertTrue(other.held, "kolwe --pick left a grab behind")
+            self.assertTrue(can_grab(), "kolwe --pick left a grab behind")
         # A shortcut daemon may hold both for a moment after it starts kolwe --pick.
         other = PointerAndKeyboardGrab().__enter__()
         threading.Timer(0.3, other.__exit__).start()
@@ -313,18 +292,14 @@ class KolweOnTwoMonitors(KolweWindow):
         # Held throughout, they are given up after a second.
         started = time.monotonic()
         with PointerAndKeyboardGrab():
-            status, out, why = self.pick_from_command_line((100, 100), wait_for_loupe=False)
-        self.assertEqual((status, out, len(why)), (1, "", 1))
-        self.assertIn("cannot grab", why[0])
+            self.assertEqual(self.pick_from_command_line((100, 100), wait_for_loupe=False), (1, "", [
+                "kolwe: cannot grab the pointer and keyboard: another program holds them"]))
         self.assertGreater(time.monotonic() - started, 0.9)
         # With only the keyboard held elsewhere, kolwe keeps no hold of the pointer as it waits.
         with PointerAndKeyboardGrab(pointer=False):
             proc = subprocess.Popen([KOLWE, "--pick"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             time.sleep(0.2)
-            def third_client_grabs():
-                with PointerAndKeyboardGrab(keyboard=False) as third:
-                    return third.held
-            self.assertTrue(poll(third_client_grabs, timeout=0.5), "kolwe held the pointer")
+            self.assertTrue(poll(lambda: can_grab(keyboard=False), timeout=0.5), "kolwe held the pointer")
             proc.wait(timeout=10)
 
     def test_track_and_arrow_clicks_after_moving_to_the_other_monitor(self):
