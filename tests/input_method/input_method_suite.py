@@ -56,32 +56,20 @@ def setUpModule():
     remote()  # the bus starts fcitx5, and answers once it is up
     KOLWE_RUN.append(spawn_kolwe(RUN_AS + [str(HOME / "kolwe")], env=ENV))
 
+def text_of_focused_field():  # None when nothing was copied
+    x("xclip", "-selection", "clipboard", "-i", input=SENTINEL, stdout=subprocess.DEVNULL)
+    x("xdotool", "key", "ctrl+a", "ctrl+c")
+    read = lambda: x("xclip", "-selection", "clipboard", "-o").replace(SENTINEL, b"")
+    return poll(read, timeout=2).decode() or None
+
 class FieldsUnderJapaneseInputMethod(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
+    def test_keys_with_mozc_on_go_in_as_with_no_input_method(self):
         found = poll(lambda: windows(TITLE))
-        if not found:
-            raise RuntimeError("kolwe's window did not show")
+        self.assertTrue(found, "kolwe's window did not show")
         left, top, _, height = geometry(found[0])
-        cls.origin = (left, top + height - CLIENT_HEIGHT)  # the client area, under the menu bar
+        at = lambda point: (left + point[0], top + height - CLIENT_HEIGHT + point[1])  # under the menu bar
         poll(lambda: active() == found[0])
         poll(lambda: remote() != "0")  # fcitx5 has an input context for the window
-
-    def at(self, point):
-        return (self.origin[0] + point[0], self.origin[1] + point[1])
-
-    def type_keys(self, field, keys):
-        press(self.at(CLEAR))
-        press(self.at(FIELDS[field]))
-        x("xdotool", "key", "ctrl+a", *keys.split())
-
-    def text_of_focused_field(self):  # None when nothing was copied
-        x("xclip", "-selection", "clipboard", "-i", input=SENTINEL, stdout=subprocess.DEVNULL)
-        x("xdotool", "key", "ctrl+a", "ctrl+c")
-        read = lambda: x("xclip", "-selection", "clipboard", "-o").replace(SENTINEL, b"")
-        return poll(read, timeout=2).decode() or None
-
-    def test_keys_with_mozc_on_go_in_as_with_no_input_method(self):
         remote("-o")
         # 2: on, which fcitx5 allows only with an input method besides the keyboard, here mozc.
         self.assertEqual((remote(), remote("-m", "mozc")), ("2", "mozc"))
@@ -89,12 +77,13 @@ class FieldsUnderJapaneseInputMethod(unittest.TestCase):
         self.assertFalse(missing, "keys gone from the key map: xdotool would race the clients")
         for field, keys, want in ROWS:
             with self.subTest(field=field, keys=keys):
-                self.type_keys(field, keys)
-                typed = self.text_of_focused_field()
+                press(at(CLEAR))
+                press(at(FIELDS[field]))
+                x("xdotool", "key", "ctrl+a", *keys.split())
+                typed = text_of_focused_field()
                 x("xdotool", "key", "Tab")  # a pre-edit still held would be committed now
-                press(self.at(FIELDS[field]))
-                after_leaving = self.text_of_focused_field()
-                self.assertEqual((typed, after_leaving, remote()), (want, want, "2"))
+                press(at(FIELDS[field]))
+                self.assertEqual((typed, text_of_focused_field(), remote()), (want, want, "2"))
 
 def tearDownModule():
     stop(KOLWE_RUN[0])
