@@ -43,15 +43,12 @@ class ScreenReaderView(unittest.TestCase):
         if errors:
             raise AssertionError("untrapped errors: %s" % errors)
 
-    def objects(self):
-        return children(self.client)
-
     def test_names_roles_and_labels(self):
-        seen = [(o.get_role_name(), o.get_name(), labelled_by(o)) for o in self.objects()]
+        seen = [(o.get_role_name(), o.get_name(), labelled_by(o)) for o in children(self.client)]
         self.assertEqual(seen, TREE)
 
     def test_fields_and_swatch_description_follow_typed_colours(self):
-        by_name = {o.get_role_name() + o.get_name(): o for o in self.objects()}
+        by_name = {o.get_role_name() + o.get_name(): o for o in children(self.client)}
         fields = [by_name["text" + name] for name in ("赤", "緑", "青", "16進数")]
         for field, keys, texts in ((fields[0], "200", ["200", "0", "0", "C80000"]),
                                    (fields[3], "1E90C8", ["30", "144", "200", "1E90C8"])):
