@@ -52,7 +52,7 @@ TEST_F(DecimalFieldsTest, TabSelectsTheWholeTextAndAClickSelectsNothing) {
     const QString text = field == Hex ? "1A2B3C" : "123";
     Do({Paste(field, text)});
     for (int twice = 0; twice < 2; ++twice) {
-      Tab(Qt::ShiftModifier);
+      ShiftTab();
       Tab();
       EXPECT_EQ(std::pair(FieldOf(field).SelStart(), FieldOf(field).SelLength()),
                 std::pair(0, int(text.size())));
@@ -69,7 +69,7 @@ TEST_F(DecimalFieldsTest, TabSelectsTheWholeTextAndAClickSelectsNothing) {
 TEST_F(DecimalFieldsTest, UndoAfterATypedDigitGivesThePreviousTextBack) {
   Do({Paste(G, "12"), Type(G, "7")});
   EXPECT_EQ(form().TxtG.Text(), u"127");
-  Key(form().TxtG.Widget(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(form().TxtG.Widget(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Shown(), InStep(0, 12, 0));
 }
 

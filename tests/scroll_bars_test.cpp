@@ -59,7 +59,8 @@ TEST_F(ScrollBarTest, AThumbDragChangesOnceAtTheReleaseToThePointersValueInTheCo
   const QPoint grab(24, 8), dropped(54, 8);  // the thumb at 0 covers the first 16 of the column
   Do({PointerAt(96)});
   QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, grab);
-  Key(bar, Qt::Key_Right);  // a key while the mouse holds the thumb steps by one all the same
+  // A key while the mouse holds the thumb steps by one all the same.
+  QTest::keyClick(bar, Qt::Key_Right);
   EXPECT_EQ(std::pair(Raised("Frmkolwe_HSclRed_Change"), Shown()), std::pair(1, InStep(1, 0, 0)));
   QTest::mouseMove(bar, dropped);
   ASSERT_GT(bar->sliderPosition(), 0) << "the thumb did not follow the drag";
@@ -73,7 +74,7 @@ TEST_F(ScrollBarTest, AValueTypedWhileTheThumbIsHeldStays) {
   QWidget* bar = form().HSclRed.Widget();
   Do({PointerAt(112)});
   QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(24, 8));
-  Tab(Qt::ShiftModifier);  // to the red field
+  ShiftTab();  // to the red field
   Do({Type(R, "7")});
   EXPECT_EQ(Shown(), InStep(7, 0, 0));
   QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(24, 8));

@@ -93,7 +93,7 @@ TEST_F(StartupTest, TabVisitsTheControlsInOrderBothWays) {
                             f.Txt16.Widget(),     f.CmdClip.Widget(), f.CmdClear1.Widget(),
                             f.CmdGet.Widget(),    f.ChkTop.Widget()};
   for (int step = 1; step <= 22; ++step) {  // round and back again
-    Tab(step <= 11 ? Qt::NoModifier : Qt::ShiftModifier);
+    step <= 11 ? Tab() : ShiftTab();
     EXPECT_EQ(QApplication::focusWidget(), order[step <= 11 ? step % 11 : 22 - step]) << step;
   }
 }

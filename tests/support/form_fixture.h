@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMainWindow>
 #include <QTest>
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -67,11 +70,18 @@ struct Views {
   bool operator==(const Views& other) const { return Tied() == other.Tied(); }
 };
 void PrintTo(const Views& views, std::ostream* out);
-std::string Utf8(const Text& text);
+inline std::string Utf8(const Text& text) { return QString::fromStdU16String(text).toStdString(); }
 // The four views in step on one colour, with copy enabled.
-Views InStep(int red, int green, int blue);
+inline Views InStep(int red, int green, int blue) {
+  const std::string hex = QString::asprintf("%02X%02X%02X", red, green, blue).toStdString();
+  const std::string r = std::to_string(red), g = std::to_string(green), b = std::to_string(blue);
+  return {r, g, b, hex, red, green, blue, toolkit::Rgb(red, green, blue), true};
+}
 // The views with one field's text changed.
-Views Showing(Field field, const std::string& text, Views views);
+inline Views Showing(Field field, const std::string& text, Views views) {
+  *std::array{&views.red, &views.green, &views.blue, &views.hex}[int(field)] = text;
+  return views;
+}
 
 enum class Bar { Red, Green, Blue };
 constexpr Bar RedBar = Bar::Red, GreenBar = Bar::Green, BlueBar = Bar::Blue;
@@ -81,33 +91,6 @@ class FormTest;
 using Step = std::function<void(FormTest&)>;
 using Steps = std::vector<Step>;
 
-// Each character as a key of its own, any character at all; "\b" is Backspace.
-Step Type(Field field, const QString& chars);
-// A paste through the clipboard over the field's whole text, or over its selection.
-Step Paste(Field field, const QString& text);
-Step PasteOverSelection(Field field, const QString& text);
-// The caret to the start, then Right start times and Shift+Right length times.
-Step Select(Field field, int start, int length);
-Step ClickLeftArrow(Bar bar);
-Step ClickRightArrow(Bar bar);
-// A click on the bar's track at client x, with the pointer there.
-Step ClickTrack(Bar bar, int client_x);
-// A key pressed on the bar, which has the focus.
-Step Press(Bar bar, Qt::Key key);
-// The pointer comes to rest at client x.
-Step PointerAt(int client_x);
-// The screen's pixel under the pointer, as a colour value.
-Step ScreenShows(int32_t colour);
-Step ClickGet();
-Step ClickClear();
-Step ClickCopy();
-// A press of the button on a bare spot of the client area.
-Step PressMouse(Qt::MouseButton button);
-// A whole pick: the pixel under the pointer, a click on "get", a left press.
-Step Pick(int32_t colour);
-// The window opened anew at this many dots per inch.
-Step OpenAtDpi(int dpi);
-
 // The steps run on the bench from outside it, so all of it but the window is public.
 class FormTest : public ::testing::Test {
  public:
@@ -116,36 +99,46 @@ class FormTest : public ::testing::Test {
   void TearDown() override { toolkit::SetDispatchObserver(nullptr); }
 
   Frmkolwe& form() { return *form_; }
-  Views Shown();
-  // How many times the event loop raised the handler since the last call.
-  int Raised(const std::string& handler);
-
-  void Do(const Steps& steps);
-  // What a user does in a new window, and the views it must end with.
-  struct Row {
-    Row(const char* label, Steps steps, Views views) : label(label), steps(steps), views(views) {}
-    const char* label;
-    Steps steps;
-    Views views;
-  };
-  void ExpectRows(const std::vector<Row>& rows);
-
-  void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(widget, Qt::Key(key), modifiers);
+  Views Shown() {
+    Frmkolwe& f = *form_;
+    return {Utf8(f.TxtR.Text()),  Utf8(f.TxtG.Text()),    Utf8(f.TxtB.Text()),
+            Utf8(f.Txt16.Text()), f.HSclRed.Value(),      f.HSclGreen.Value(),
+            f.HSclBlue.Value(),   f.LblColor.BackColor(), f.CmdClip.Enabled()};
   }
-  void Tab(Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    Key(QApplication::focusWidget(), modifiers ? Qt::Key_Backtab : Qt::Key_Tab, modifiers);
+  // How many times the event loop raised the handler since the last call.
+  int Raised(const std::string& handler) {
+    const int count = int(std::count(raised.begin(), raised.end(), handler));
+    raised.clear();
+    return count;
+  }
+
+  void Do(const Steps& steps) {
+    for (const Step& step : steps) step(*this);
+  }
+  // What a user does in a new window, and the views it must end with.
+  using Row = std::tuple<const char*, Steps, Views>;
+  void ExpectRows(const std::vector<Row>& rows) {
+    for (const auto& [label, steps, views] : rows) {
+      SetUp();
+      Do(steps);
+      EXPECT_EQ(Shown(), views) << label;
+    }
+  }
+
+  void Tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+  void ShiftTab() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
   }
   void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(widget, button, Qt::NoModifier, at);
   }
 
-  toolkit::TextBox& FieldOf(Field field);
-  QWidget* BarOf(Bar bar);
-  void TypeChars(toolkit::TextBox& field, const QString& chars);
-  void PasteText(toolkit::TextBox& field, const QString& text, bool over_all);
-  void SelectChars(toolkit::TextBox& field, int start, int length);
-  void ClickButton(toolkit::CommandButton& button) { ClickAt(button.Widget(), QPoint(20, 12)); }
+  toolkit::TextBox& FieldOf(Field field) {
+    return *std::array{&form_->TxtR, &form_->TxtG, &form_->TxtB, &form_->Txt16}[int(field)];
+  }
+  QWidget* BarOf(Bar bar) {
+    return std::array{&form_->HSclRed, &form_->HSclGreen, &form_->HSclBlue}[int(bar)]->Widget();
+  }
 
   FakeMlmouse mouse;
   FakeServices services;
@@ -154,3 +147,86 @@ class FormTest : public ::testing::Test {
  private:
   std::unique_ptr<Frmkolwe> form_;
 };
+
+// Each character as a key of its own, any character at all; "\b" is Backspace.
+inline Step Type(Field field, const QString& chars) {
+  return [=](FormTest& t) {
+    for (const QChar c : chars) {
+      int key = c == '\b' ? Qt::Key_Backspace : Qt::Key_unknown;
+      if (c.unicode() >= 0x20 && c.unicode() < 0x7F) key = c.toUpper().unicode();  // Latin
+      QTest::sendKeyEvent(QTest::Click, t.FieldOf(field).Widget(), Qt::Key(key), QString(c), {});
+    }
+  };
+}
+// A paste through the clipboard over the field's whole text, or over its selection.
+inline Step PasteOver(Field field, QString text, bool whole_text) {
+  return [=](FormTest& t) {
+    QWidget* widget = t.FieldOf(field).Widget();
+    widget->setFocus(Qt::OtherFocusReason);
+    if (whole_text) QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+  };
+}
+inline Step Paste(Field field, QString text) { return PasteOver(field, text, true); }
+inline Step PasteOverSelection(Field field, QString text) { return PasteOver(field, text, false); }
+// The caret to the start, then Right start times and Shift+Right length times.
+inline Step Select(Field field, int start, int length) {
+  return [=](FormTest& t) {
+    QWidget* widget = t.FieldOf(field).Widget();
+    QTest::keyClick(widget, Qt::Key_Home);
+    for (int i = 0; i < start; ++i) QTest::keyClick(widget, Qt::Key_Right);
+    for (int i = 0; i < length; ++i) QTest::keyClick(widget, Qt::Key_Right, Qt::ShiftModifier);
+  };
+}
+inline Step ClickLeftArrow(Bar bar) {
+  return [=](FormTest& t) { t.ClickAt(t.BarOf(bar), QPoint(5, 8)); };
+}
+inline Step ClickRightArrow(Bar bar) {
+  return [=](FormTest& t) { t.ClickAt(t.BarOf(bar), QPoint(t.BarOf(bar)->width() - 5, 8)); };
+}
+// A click on the bar's track at client x, with the pointer there.
+inline Step ClickTrack(Bar bar, int client_x) {
+  return [=](FormTest& t) {
+    t.mouse.cursor = {client_x, t.BarOf(bar)->y() + 8};
+    t.ClickAt(t.BarOf(bar), QPoint(client_x - t.BarOf(bar)->x(), 8));
+  };
+}
+// A key pressed on the bar, which has the focus.
+inline Step Press(Bar bar, Qt::Key key) {
+  return [=](FormTest& t) {
+    t.BarOf(bar)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(t.BarOf(bar), key);
+  };
+}
+// The pointer comes to rest at client x.
+inline Step PointerAt(int client_x) {
+  return [=](FormTest& t) { t.mouse.cursor = {client_x, 0}; };
+}
+// The screen's pixel under the pointer, as a colour value.
+inline Step ScreenShows(int32_t colour) {
+  return [=](FormTest& t) { t.mouse.pixel = colour; };
+}
+// A click on one of the form's buttons.
+inline Step Click(toolkit::CommandButton Frmkolwe::*button) {
+  return [=](FormTest& t) { t.ClickAt((t.form().*button).Widget(), QPoint(20, 12)); };
+}
+inline Step ClickGet() { return Click(&Frmkolwe::CmdGet); }
+inline Step ClickClear() { return Click(&Frmkolwe::CmdClear1); }
+inline Step ClickCopy() { return Click(&Frmkolwe::CmdClip); }
+// A press of the button on a bare spot of the client area.
+inline Step PressMouse(Qt::MouseButton button) {
+  return [=](FormTest& t) { t.ClickAt(t.form().Form.Client(), QPoint(230, 145), button); };
+}
+// A whole pick: the pixel under the pointer, a click on "get", a left press.
+inline Step Pick(int32_t colour) {
+  return [=](FormTest& t) { t.Do({ScreenShows(colour), ClickGet(), PressMouse(Qt::LeftButton)}); };
+}
+// The window opened anew at this many dots per inch.
+inline Step OpenAtDpi(int dpi) {
+  return [=](FormTest& t) {
+    toolkit::SetDotsPerInch(dpi);
+    t.SetUp();
+    toolkit::SetDotsPerInch(toolkit::kDesignDotsPerInch);
+  };
+}
