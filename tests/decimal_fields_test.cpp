@@ -11,8 +11,7 @@ TEST_F(DecimalFieldsTest, TypedAndPastedTextIsTidiedCheckedAndCarriedToEveryView
   const QString refused = QStringLiteral("aZ-+._１٣あ\x01\x7f");
   ExpectRows(
       {Row("a digit over the selected 0", {Type(R, "7")}, InStep(7, 0, 0)),
-       Row("a typed leading 0 goes", {Paste(R, "12"), Select(R, 0, 0), Type(R, "0")},
-           InStep(12, 0, 0)),
+       Row("a leading 0 typed", {Paste(R, "12"), Select(R, 0, 0), Type(R, "0")}, InStep(12, 0, 0)),
        Row("a pasted leading 0 goes", {Paste(R, "0123")}, InStep(123, 0, 0)),
        Row("over 255 gives 25 back selected", {Paste(R, "25"), Type(R, "69")}, InStep(9, 0, 0)),
        Row("a full field refuses a digit", {Paste(R, "123"), Type(R, "45")}, InStep(123, 0, 0)),
@@ -21,7 +20,6 @@ TEST_F(DecimalFieldsTest, TypedAndPastedTextIsTidiedCheckedAndCarriedToEveryView
            InStep(153, 0, 0)),
        Row("a negative gives 25 back selected", {Paste(R, "25"), Paste(R, "-5"), Type(R, "9")},
            InStep(9, 0, 0)),
-       Row("a pasted 300", {Paste(R, "25"), Paste(R, "300")}, InStep(25, 0, 0)),
        Row("an empty first line", {Paste(R, "\r\n12")}, Showing(R, "", InStep(0, 0, 0))),
        Row("a line end", {Paste(R, "200\r\n")}, InStep(200, 0, 0)),
        Row("no refresh while a field is empty", {Type(R, "\b"), Paste(G, "77"), Paste(B, "5")},
@@ -34,9 +32,6 @@ TEST_F(DecimalFieldsTest, TypedAndPastedTextIsTidiedCheckedAndCarriedToEveryView
            {"", "", "", "123", 5, 0, 0, 0, false}),
        Row("four characters take no digit", {Paste(R, "1.25"), Type(R, "5")},
            Showing(R, "1.25", InStep(0, 0, 0))),
-       Row("a fraction", {Paste(R, "25"), Paste(R, "1.5")}, Showing(R, "1.5", InStep(25, 0, 0))),
-       Row("full-width digits", {Paste(R, "25"), Paste(R, "１２")},
-           Showing(R, "１２", InStep(25, 0, 0))),
        Row("0 and a blank", {Paste(R, "25"), Paste(R, "0 ")}, Showing(R, " ", InStep(25, 0, 0))),
        Row("every channel", {Paste(R, "200"), Paste(G, "2"), Paste(B, "3")}, InStep(200, 2, 3)),
        Row("keys the filter refuses",
@@ -68,7 +63,6 @@ TEST_F(DecimalFieldsTest, TabSelectsTheWholeTextAndAClickSelectsNothing) {
 // follows it as it follows any edit.
 TEST_F(DecimalFieldsTest, UndoAfterATypedDigitGivesThePreviousTextBack) {
   Do({Paste(G, "12"), Type(G, "7")});
-  EXPECT_EQ(form().TxtG.Text(), u"127");
   QTest::keyClick(form().TxtG.Widget(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Shown(), InStep(0, 12, 0));
 }

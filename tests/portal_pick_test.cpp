@@ -16,18 +16,14 @@ struct AnsweredPick : toolkit::PortalPick {
   explicit AnsweredPick(bool heard)
       : PortalPick(QDBusConnection(QStringLiteral("no bus"))), heard(heard) {}
   bool Listen(const QString& path) override { return heard || PortalPick::Listen(path); }
-  using PortalPick::Answered;
-  using PortalPick::VersionKnown;
+  using PortalPick::Answered, PortalPick::VersionKnown;
   bool heard;
 };
 
-struct AnswerRow {
-  std::optional<uint32_t> version;  // none: asked of the bus
-  std::optional<uint32_t> code;     // none: no Response
-  Rgb rgb;
-  Answer color;
-  std::string why_none;  // the line's words, and the bus's error at its end
-};
+// The portal's version (none: asked of the bus), the Response's code (none: no Response) and
+// colour, then the colour given, or the line saying why none, with the bus's error at its end.
+using AnswerRow =
+    std::tuple<std::optional<uint32_t>, std::optional<uint32_t>, Rgb, Answer, std::string>;
 const AnswerRow kAnswers[] = {
     {2, 0, {{0.0, 0.5, 1.0}}, toolkit::Rgb(0, 128, 255), ""},  // to the nearest of 0..255
     {4, 0, {{1.0, 0.2, 0.0}}, toolkit::Rgb(255, 51, 0), ""},   // picked by a later portal
@@ -37,21 +33,20 @@ const AnswerRow kAnswers[] = {
      "cannot listen for the desktop portal's answer (org.freedesktop.DBus.Error.Disconnected)"},
     {std::nullopt, std::nullopt, std::nullopt, std::nullopt,
      "no desktop portal answers (org.freedesktop.DBus.Error.Disconnected)"},
-    {1, 0, {{1.0, 0.2, 0.0}}, std::nullopt, "the desktop portal has no colour picker"},
-};
+    {1, 0, {{1.0, 0.2, 0.0}}, std::nullopt, "the desktop portal has no colour picker"}};
 
 class PortalAnswerTest : public ::testing::TestWithParam<AnswerRow> {};
 
 TEST_P(PortalAnswerTest, GivesTheColourOnceOrNothingWithWhy) {
-  const AnswerRow& row = GetParam();
-  AnsweredPick pick(row.code.has_value());
+  const auto& [version, code, rgb, color, why_none] = GetParam();
+  AnsweredPick pick(code.has_value());
   std::vector<Answer> done;
-  row.version ? pick.VersionKnown(*row.version) : pick.AskVersion();
-  pick.Start([&](Answer color) { done.push_back(color); });
-  if (row.code) pick.Answered(*row.code, row.rgb);
+  version ? pick.VersionKnown(*version) : pick.AskVersion();
+  pick.Start([&done](Answer given) { done.push_back(given); });
+  if (code) pick.Answered(*code, rgb);
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // the bus's errors
-  EXPECT_EQ(done, std::vector<Answer>{row.color});
-  EXPECT_EQ(pick.WhyNoColour(), row.why_none);
+  EXPECT_EQ(done, std::vector<Answer>{color});
+  EXPECT_EQ(pick.WhyNoColour(), why_none);
 }
 
 INSTANTIATE_TEST_SUITE_P(Portal, PortalAnswerTest, ::testing::ValuesIn(kAnswers));

@@ -179,9 +179,6 @@ inline Step Select(Field field, int start, int length) {
     for (int i = 0; i < length; ++i) QTest::keyClick(widget, Qt::Key_Right, Qt::ShiftModifier);
   };
 }
-inline Step ClickLeftArrow(Bar bar) {
-  return [=](FormTest& t) { t.ClickAt(t.BarOf(bar), QPoint(5, 8)); };
-}
 inline Step ClickRightArrow(Bar bar) {
   return [=](FormTest& t) { t.ClickAt(t.BarOf(bar), QPoint(t.BarOf(bar)->width() - 5, 8)); };
 }
