@@ -26,8 +26,8 @@ using Colour = std::array<int, 3>;
 std::optional<Colour> ColourOfHexText(const QString& text) {
   static const QRegularExpression colour("^[0-9a-fA-F]{6}$");
   if (!colour.match(text).hasMatch()) return std::nullopt;
-  return Colour{text.mid(0, 2).toInt(nullptr, 16), text.mid(2, 2).toInt(nullptr, 16),
-                text.mid(4, 2).toInt(nullptr, 16)};
+  const int rgb = text.toInt(nullptr, 16);
+  return Colour{rgb >> 16, rgb >> 8 & 255, rgb & 255};
 }
 
 std::optional<int> NumberInDecimalField(QString text) {
@@ -90,9 +90,7 @@ class RandomActionsTest : public FormTest {
       if ((field == Hex ? kHex : kDigits).contains(c) && fits) Expect(field, c, false);
       return Type(field, c);
     }
-    if (kind <= 10) {
-      return Select(field, start, Uniform(0, length - start));
-    }
+    if (kind <= 10) return Select(field, start, Uniform(0, length - start));
     if (kind <= 14) {  // mostly a number, perhaps with blanks, a sign or a line end, or hex
       QString text =
           kind <= 12 ? Draw(" +-", Uniform(0, 1)) + Draw(kDigits, Uniform(1, 5)) : Draw(kHex, 6);
@@ -106,12 +104,11 @@ class RandomActionsTest : public FormTest {
       const int channel = int(field) % 3, key = Uniform(0, 7), pointer = Uniform(40, 180);
       const Qt::Key keys[] = {Qt::Key_Right,    Qt::Key_Left,   Qt::Key_Down, Qt::Key_Up,
                               Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End,  Qt::Key_Home};
-      const int value =
-          std::array{&form().HSclRed, &form().HSclGreen, &form().HSclBlue}[channel]->Value();
-      const int after = key == 6 ? 255 : key == 7 ? 0 : value + (key % 2 ? -1 : 1);
-      if (expected) (*expected)[channel] = std::clamp(after, 0, 255);
-      const Bar bar = std::array{RedBar, GreenBar, BlueBar}[channel];
-      return [=](FormTest& t) { t.Do({PointerAt(pointer), Press(bar, keys[key])}); };
+      if (expected) {
+        int& value = (*expected)[channel];
+        value = key == 6 ? 255 : key == 7 ? 0 : std::clamp(value + (key % 2 ? -1 : 1), 0, 255);
+      }
+      return [=](FormTest& t) { t.Do({PointerAt(pointer), Press(Bar(channel), keys[key])}); };
     }
     if (kind == 18) return expected = Colour{0, 0, 0}, ClickClear();
     if (kind == 19) return ClickCopy();
@@ -122,23 +119,20 @@ class RandomActionsTest : public FormTest {
 
   // The expected colour in every view, or else the colour the fields and the hex text show.
   void ExpectIdleAndInStep() {
-    Frmkolwe& f = form();
-    ASSERT_EQ(std::pair(int(f.TextBusy), int(f.PickArmed)), std::pair(0, 0));
+    ASSERT_EQ(std::pair(int(form().TextBusy), int(form().PickArmed)), std::pair(0, 0));
     Views shown = Shown();
-    const auto red = NumberInDecimalField(QString::fromStdString(shown.red));
-    const auto green = NumberInDecimalField(QString::fromStdString(shown.green));
-    const auto blue = NumberInDecimalField(QString::fromStdString(shown.blue));
-    if (!red || !green || !blue) {
-      ASSERT_FALSE(expected) << testing::PrintToString(shown);
-      return;  // a field empty or not a number shows no colour
-    }
-    std::string& hex = shown.hex;
-    if (!expected && !ColourOfHexText(QString::fromStdString(hex))) return;
+    const auto red = NumberInDecimalField(shown.red.c_str()),
+               green = NumberInDecimalField(shown.green.c_str()),
+               blue = NumberInDecimalField(shown.blue.c_str());
+    // A field empty or not a number shows no colour.
+    ASSERT_TRUE((red && green && blue) || !expected) << testing::PrintToString(shown);
+    if (!red || !green || !blue) return;
+    if (!expected && !ColourOfHexText(shown.hex.c_str())) return;
     const Colour colour{*red, *green, *blue}, want = expected.value_or(colour);
-    Views wanted = InStep(want[0], want[1], want[2]);
     ASSERT_EQ(colour, want) << testing::PrintToString(shown);  // blanks or a sign may stay
+    Views wanted = InStep(want[0], want[1], want[2]);
     std::tie(wanted.red, wanted.green, wanted.blue) = std::tie(shown.red, shown.green, shown.blue);
-    hex = QString::fromStdString(hex).toUpper().toStdString();  // lower case stays as pasted
+    shown.hex = QString(shown.hex.c_str()).toUpper().toStdString();  // lower case stays as pasted
     ASSERT_EQ(shown, wanted);
   }
 };

@@ -19,15 +19,13 @@ TEST_F(StartupTest, OpensBlackWithEveryControlAtItsPlaceInDevicePixels) {
   SetUp();
   QApplication::setPalette(light);
   Frmkolwe& f = form();
-  EXPECT_EQ(f.Label16.Widget()->palette().color(QPalette::WindowText), QColor(Qt::white));
-  for (const auto& [letter, colour] :
-       {std::pair(&f.Label1, QColor(255, 0, 0)), std::pair(&f.Label2, QColor(0, 128, 0)),
-        std::pair(&f.Label3, QColor(0, 0, 128))}) {
-    EXPECT_EQ(letter->Widget()->palette().color(QPalette::WindowText), colour);
+  for (const auto& [label, colour] :
+       {std::pair(&f.Label16, QColor(Qt::white)), std::pair(&f.Label1, QColor(255, 0, 0)),
+        std::pair(&f.Label2, QColor(0, 128, 0)), std::pair(&f.Label3, QColor(0, 0, 128))}) {
+    EXPECT_EQ(label->Widget()->palette().color(QPalette::WindowText), colour);
   }
-  EXPECT_EQ(Shown(), InStep(0, 0, 0));
-  EXPECT_EQ(std::tuple(int(f.ChkTop.Value()), f.CmdGet.Enabled(), f.TxtR.SelLength()),
-            std::tuple(0, true, 1));
+  EXPECT_EQ(std::tuple(Shown(), int(f.ChkTop.Value()), f.CmdGet.Enabled(), f.TxtR.SelLength()),
+            std::tuple(InStep(0, 0, 0), 0, true, 1));
   EXPECT_EQ(f.Form.MenuBar()->actions().at(0)->text(), "終了(&X)");
   const double scale = f.Form.Window()->devicePixelRatioF();
   const auto device = [scale](int pixels) { return int(std::lround(pixels * scale)); };
@@ -41,12 +39,12 @@ TEST_F(StartupTest, OpensBlackWithEveryControlAtItsPlaceInDevicePixels) {
       {f.CmdClip.Widget(), {176, 32, 41, 25}},  {f.CmdClear1.Widget(), {176, 56, 41, 25}},
       {f.CmdGet.Widget(), {176, 80, 41, 25}},   {f.ChkTop.Widget(), {8, 136, 137, 17}}};
   for (const auto& [widget, px] : layout) {
-    const QRect rect(device(px[0]), device(px[1]), device(px[2]), device(px[3]));
-    EXPECT_EQ(toolkit::DeviceRect(widget), rect) << px[0] << "," << px[1];
-    const bool caption = widget->inherits("QLabel") || widget->inherits("QCheckBox");
-    if (caption) {
-      EXPECT_LE(widget->sizeHint().width(), widget->width()) << px[0] << "," << px[1];
-      EXPECT_LE(widget->fontMetrics().height(), widget->height()) << px[0] << "," << px[1];
+    SCOPED_TRACE(testing::Message() << px[0] << "," << px[1]);
+    EXPECT_EQ(toolkit::DeviceRect(widget),
+              QRect(device(px[0]), device(px[1]), device(px[2]), device(px[3])));
+    if (widget->inherits("QLabel") || widget->inherits("QCheckBox")) {  // the caption fits
+      EXPECT_LE(widget->sizeHint().width(), widget->width());
+      EXPECT_LE(widget->fontMetrics().height(), widget->height());
     }
   }
   EXPECT_EQ(toolkit::DeviceRect(f.Form.Client()).size(), QSize(device(240), device(153)));
