@@ -5,7 +5,6 @@
 
 // Six characters that are not all hexadecimal digits (only a paste brings them) are not a
 // colour: they count as an incomplete text everywhere.
-
 void Frmkolwe::Frmkolwe_Txt16_Change() {
   const Text text = Txt16.Text();
   HexLen = static_cast<int16_t>(text.size());  // first: the decimal handlers below read it

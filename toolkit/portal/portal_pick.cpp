@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkit/conversions.h"
+
 namespace toolkit {
 namespace {
 
@@ -118,7 +120,7 @@ void PortalPick::Answered(uint32_t code, std::optional<std::array<double, 3>> rg
     return End(std::nullopt, WithError("the desktop's colour picker failed", error));
   }
   const auto& [red, green, blue] = *rgb;
-  End(PortalChannel(red) + 256 * PortalChannel(green) + 65536 * PortalChannel(blue), "");
+  End(Rgb(PortalChannel(red), PortalChannel(green), PortalChannel(blue)), "");
 }
 
 void PortalPick::End(std::optional<int32_t> color, std::string why_none) {

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
+#include "toolkit/conversions.h"
+
 namespace toolkit::wayland {
 namespace {
 
 bool QuarterTurned(int32_t transform) { return transform % 2 == 1; }
-
-int32_t Colour(uint32_t red, uint32_t green, uint32_t blue) {
-  return int32_t(red + 256 * green + 65536 * blue);
-}
 
 }  // namespace
 
@@ -80,14 +78,14 @@ std::optional<int32_t> ColourOf(uint32_t format, uint32_t pixel) {
   switch (format) {
     case kArgb8888:
     case kXrgb8888:
-      return Colour(byte(16), byte(8), byte(0));
+      return Rgb(byte(16), byte(8), byte(0));
     case kAbgr8888:
     case kXbgr8888:
-      return Colour(byte(0), byte(8), byte(16));
+      return Rgb(byte(0), byte(8), byte(16));
     case kXrgb2101010:
-      return Colour(ten(20), ten(10), ten(0));
+      return Rgb(ten(20), ten(10), ten(0));
     case kXbgr2101010:
-      return Colour(ten(0), ten(10), ten(20));
+      return Rgb(ten(0), ten(10), ten(20));
     default:
       return std::nullopt;
   }

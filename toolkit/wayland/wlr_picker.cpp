@@ -148,11 +148,8 @@ bool PickSession::Connect() {
   };
   wl_registry_add_listener(g_.registry, &listener, this);
   // The globals, then what the outputs and the seat say of themselves.
-  if (wl_display_roundtrip(g_.display) < 0 || !g_.layer_shell || !g_.screencopy || !g_.shm ||
-      !g_.compositor || !g_.seat || wl_display_roundtrip(g_.display) < 0) {
-    return false;
-  }
-  return true;
+  return wl_display_roundtrip(g_.display) >= 0 && g_.layer_shell && g_.screencopy && g_.shm &&
+         g_.compositor && g_.seat && wl_display_roundtrip(g_.display) >= 0;
 }
 
 // Reads the connection from the event loop from the first pick on: the connection itself may

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "toolkit/qt_color.h"
 #include "toolkit/x11/connection.h"
 
 #if __has_include(<xcb/xcb.h>) && defined(KOLWE_HAS_XCB)
@@ -70,15 +71,13 @@ std::optional<QImage> X11Area(xcb_connection_t* connection, QRect wanted) {
   const int stride = xcb_get_image_data_length(reply.get()) / area.height();
   const bool readable = (reply->depth == 24 || reply->depth == 32) && stride >= 4 * area.width() &&
                         xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
-  if (readable) {
-    const QPoint offset = area.topLeft() - wanted.topLeft();
-    for (int row = 0; row < area.height(); ++row) {
-      auto* line = reinterpret_cast<QRgb*>(image.scanLine(offset.y() + row)) + offset.x();
-      std::memcpy(line, data + row * stride, 4 * size_t(area.width()));
-      for (int column = 0; column < area.width(); ++column) line[column] |= 0xFF000000;
-    }
-  }
   if (!readable) return std::nullopt;
+  const QPoint offset = area.topLeft() - wanted.topLeft();
+  for (int row = 0; row < area.height(); ++row) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(offset.y() + row)) + offset.x();
+    std::memcpy(line, data + row * stride, 4 * size_t(area.width()));
+    for (int column = 0; column < area.width(); ++column) line[column] |= 0xFF000000;
+  }
   return image;
 }
 #endif
@@ -178,8 +177,7 @@ std::optional<int32_t> NativePixel(QPoint device_pixel) {
     }
     const auto image = X11Area(connection, QRect(device_pixel, QSize(1, 1)));
     if (!image) return std::nullopt;
-    const QRgb rgb = image->pixel(0, 0);
-    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+    return FromQRgb(image->pixel(0, 0));
   }
 #endif
   QScreen* screen = ScreenAtDevicePixel(device_pixel);
@@ -189,8 +187,7 @@ std::optional<int32_t> NativePixel(QPoint device_pixel) {
       screen->grabWindow(0, int(std::floor(logical.x())), int(std::floor(logical.y())), 1, 1)
           .toImage();
   if (image.isNull()) return std::nullopt;
-  const QRgb rgb = image.pixel(0, 0);
-  return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+  return FromQRgb(image.pixel(0, 0));
 }
 
 }  // namespace toolkit

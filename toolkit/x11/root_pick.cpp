@@ -21,6 +21,8 @@ constexpr int kGrabWaitMs = 1000;  // another program may be letting go of its g
 constexpr int kGrabRetryMs = 50;
 constexpr uint16_t kCrosshairGlyph = 34;  // in X11's cursor font
 
+}  // namespace
+
 // The root window's grab of the pointer and the keyboard, whose events reach no Qt window and
 // are read here as they arrive.
 class RootGrab : public QAbstractNativeEventFilter {
@@ -187,13 +189,11 @@ class RootGrab : public QAbstractNativeEventFilter {
   Loupe loupe_;
 };
 
-}  // namespace
-
 RootPick::RootPick(xcb_connection_t* connection, Done done)
     : grab_(std::make_unique<RootGrab>(connection, std::move(done))) {}
 
 RootPick::~RootPick() = default;
 
-void RootPick::Start() { static_cast<RootGrab&>(*grab_).Start(); }
+void RootPick::Start() { grab_->Start(); }
 
 }  // namespace toolkit

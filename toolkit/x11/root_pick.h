@@ -4,7 +4,6 @@
 // A grab another program holds is waited out for a second. Toolkit sources only.
 #pragma once
 
-#include <QAbstractNativeEventFilter>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,6 +12,8 @@
 struct xcb_connection_t;
 
 namespace toolkit {
+
+class RootGrab;
 
 class RootPick {
  public:
@@ -28,7 +29,7 @@ class RootPick {
   void Start();
 
  private:
-  std::unique_ptr<QAbstractNativeEventFilter> grab_;
+  std::unique_ptr<RootGrab> grab_;
 };
 
 }  // namespace toolkit
