@@ -32,7 +32,7 @@ def remote(*args):
     return x(*RUN_AS, "fcitx5-remote", *args, env=ENV).decode().strip()
 
 def setUpModule():
-    start_desktop()  # openbox, a client that stays, keeps Xvfb from resetting the key map
+    start_desktop()  # openbox: kolwe's window becomes the active one, as on a desktop
     free = re.findall(r"^keycode +(\d+) =$", x("xmodmap", "-pke").decode(), re.M)
     for code, key in zip(free, EXTRA_KEYS):
         x("xmodmap", "-e", "keycode %s = %s" % (code, key))

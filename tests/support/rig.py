@@ -67,11 +67,12 @@ def poll(probe, timeout=10.0):
 
 def start_xvfb(width=1280, height=1024, monitors=()):
     """A private X server; every client started from now on runs on it. Monitors are RandR
-    monitors given as (name, left, width), side by side across the whole height; the server
-    must not reset when its last client leaves, or it forgets them."""
+    monitors given as (name, left, width), side by side across the whole height. The server
+    must not reset when its last client leaves: it would forget them, and a client connecting
+    during the reset is refused."""
     read_end, write_end = os.pipe()
     server = spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
-                    "-nolisten", "tcp"] + (["-noreset"] if monitors else []), pass_fds=(write_end,))
+                    "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
         os.environ["DISPLAY"] = ":" + pipe.readline().strip()
