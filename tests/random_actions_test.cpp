@@ -98,7 +98,7 @@ class RandomActionsTest : public FormTest {
                                          : text + Draw(" \n", Uniform(0, 1));
       const bool over_all = Uniform(0, 1);
       Expect(field, text, over_all);
-      return over_all ? Paste(field, text) : PasteOverSelection(field, text);
+      return Paste(field, text, !over_all);
     }
     if (kind <= 17) {  // a key on a bar steps it, wherever the pointer is
       const int channel = int(field) % 3, key = Uniform(0, 7), pointer = Uniform(40, 180);

@@ -1,6 +1,6 @@
 // The rules that need no window, checked directly: the runtime's conversions, the colour
 // fields' key filters and tidy rules, the rounding of the desktop portal's colour, and where a
-// press on a wlroots output lands in its screen copy and what colour that pixel is.
+// wlroots output's pixel lies in its screen copy and what colour it is there.
 #include <cmath>
 
 #include "color/field_rules.h"
@@ -42,22 +42,6 @@ TEST(ConversionsTest, TextToA16BitNumber) {
       {"full-width digits", u"１２", kMismatch},
       {"hex without digits", u"&H", kMismatch}};
   for (const auto& [row, text, converted] : rows) EXPECT_EQ(Converted(text), converted) << row;
-}
-
-TEST(ConversionsTest, NumbersToTextRoundingAndTheColourValue) {
-  EXPECT_EQ(std::vector<Text>({toolkit::Str(0), toolkit::Str(255), toolkit::Str(-5)}),
-            std::vector<Text>({u"0", u"255", u"-5"}));
-  EXPECT_EQ(std::vector<Text>(
-                {toolkit::Hex(0), toolkit::Hex(15), toolkit::Hex(0x1A2B3C), toolkit::Hex(-1)}),
-            std::vector<Text>({u"0", u"F", u"1A2B3C", u"FFFFFFFF"}));
-  // Ties go to the even neighbour.
-  const std::pair<double, int> rounded[] = {
-      {0.5, 0}, {1.5, 2}, {-32768.5, -32768}, {32767.4, 32767}};
-  for (const auto& [real, integer] : rounded) EXPECT_EQ(toolkit::RoundToInt16(real), integer);
-  for (const double beyond : {32767.5, -32769.0, std::nan("")}) {
-    EXPECT_THROW(toolkit::RoundToInt16(beyond), toolkit::RuntimeError) << beyond;
-  }
-  EXPECT_EQ(toolkit::Rgb(0x11, 0x22, 0x33), 0x332211);
 }
 
 // Each row: the field's filter, the key, the field's length, how many characters are selected,
@@ -123,25 +107,6 @@ TEST(X11ReplyTest, AnXErrorIsOneLineNamingTheRequestOrTheCallersToSay) {
 
 using namespace toolkit::wayland;
 
-TEST(WlrOutputRulesTest, APointerPositionFallsOnTheDevicePixelUnderIt) {
-  const OutputShape scale_1{{640, 480}, {640, 480}}, scale_2{{320, 240}, {640, 480}},
-      scale_1_5{{640, 480}, {960, 720}}, turned{{240, 320}, {640, 480}, k90};
-  auto fixed = [](QPointF at) { return QPoint(int(at.x() * 256), int(at.y() * 256)); };
-  const std::tuple<const char*, OutputShape, QPoint, QPoint> rows[] = {
-      {"scale 1", scale_1, fixed({10.99, 0}), {10, 0}},
-      {"scale 2, the left half", scale_2, fixed({10.49, 3.5}), {20, 7}},
-      {"scale 2, the right half", scale_2, fixed({10.5, 3.99}), {21, 7}},
-      {"scale 1.5, a device pixel's centre", scale_1_5, fixed({3.5 / 1.5, 0.5 / 1.5}), {3, 0}},
-      {"scale 1.5, just before the next", scale_1_5, fixed({4 / 1.5 - 0.004, 0}), {3, 0}},
-      {"the right and bottom edges", scale_1_5, fixed({640, 480}), {959, 719}},
-      {"a quarter turn at scale 2", turned, fixed({239.99, 319.99}), {479, 639}}};
-  for (const auto& [label, shape, position, device] : rows) {
-    EXPECT_EQ(DevicePixelAt(position, shape), device) << label;
-    EXPECT_EQ(DevicePixelAt(fixed(CentreOf(device, shape)), shape), device)
-        << label << ": back from the centre";
-  }
-}
-
 // What a mirror or a turn does to a corner pixel of a 4 x 2 output, as the user sees it: it
 // lands on the corner of the copy that the transform sends it to.
 TEST(WlrOutputRulesTest, TheCopiedPixelFollowsTheTransformAndTheRowOrder) {
@@ -168,12 +133,6 @@ TEST(WlrOutputRulesTest, EachSharedMemoryFormatGivesTheSameColour) {
       {kXbgr2101010, 0xccu << 20 | 0x199u << 10 | 0x267u}};
   for (const auto& [format, pixel] : rows) EXPECT_EQ(ColourOf(format, pixel), colour) << format;
   EXPECT_EQ(ColourOf(0x34325241 /* RGBA8888 */, 0x99663300), std::nullopt);
-}
-
-TEST(WlrOutputRulesTest, TenBitChannelsRoundToTheNearestOf8Bits) {
-  const std::pair<uint32_t, int32_t> rows[] = {{0, 0},     {2, 0},      {3, 1},      {511, 127},
-                                               {512, 128}, {1020, 254}, {1021, 255}, {1023, 255}};
-  for (const auto& [ten, eight] : rows) EXPECT_EQ(EightBits(ten), eight) << ten;
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-// The toolkit's rules for keys, drops, the context menu and the order of a click's events, on the
-// red field of the real form, whose key filter admits digits and Backspace.
+// The toolkit's rules for keys and the context menu, on the red field of the real form, whose
+// key filter admits digits and Backspace.
 #include <gtest/gtest-spi.h>
 
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
-#include <QMimeData>
 
 #include "tests/support/form_fixture.h"
 #include "toolkit/runtime_error.h"
@@ -36,19 +35,6 @@ TEST_F(ToolkitRulesTest, OnlyCharacterKeysMeetTheKeyFilterAndAltOrMetaTypeNothin
   EXPECT_EQ(form().TxtR.Text(), u"13");
 }
 
-// Pasted text keeps its first line (the colour tests paste many); so does dropped text.
-TEST_F(ToolkitRulesTest, DroppedTextKeepsItsFirstLine) {
-  QMimeData dropped;
-  dropped.setText("5\r\n6");
-  const QPoint end(form().TxtR.Widget()->width() - 2, 5);
-  QDragEnterEvent enter(end, Qt::CopyAction, &dropped, Qt::LeftButton, {});
-  QDropEvent drop(end, Qt::CopyAction, &dropped, Qt::LeftButton, {});
-  Do({Paste(R, "1")});
-  QApplication::sendEvent(form().TxtR.Widget(), &enter);
-  QApplication::sendEvent(form().TxtR.Widget(), &drop);
-  EXPECT_EQ(Shown(), InStep(15, 0, 0));
-}
-
 // A right click brings the focus back and opens the field's menu; closed with Escape, it leaves
 // the caret where it was and selects nothing.
 TEST_F(ToolkitRulesTest, ARightClickAndTheContextMenuLeaveTheCaret) {
@@ -62,13 +48,6 @@ TEST_F(ToolkitRulesTest, ARightClickAndTheContextMenuLeaveTheCaret) {
   ASSERT_TRUE(QApplication::activePopupWidget()) << "no menu";
   QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
   EXPECT_EQ(std::pair(form().TxtR.SelStart(), form().TxtR.SelLength()), std::pair(1, 0));
-}
-
-TEST_F(ToolkitRulesTest, AClickIntoAFieldRaisesMouseDownBeforeGotFocus) {
-  raised.clear();
-  ClickAt(form().TxtG.Widget(), QPoint(12, 9));
-  EXPECT_EQ(raised, (std::vector<std::string>{"Frmkolwe_TxtG_MouseDown", "Frmkolwe_TxtG_GotFocus",
-                                              "Frmkolwe_TxtG_MouseUp"}));
 }
 
 // No error ends the program: it abandons the one handler it reached and leaves one line,

@@ -24,17 +24,13 @@ struct FakeMlmouse : toolkit::Mlmouse {
   static constexpr int32_t kScreenDC = 77;
   toolkit::PointApi cursor;
   int32_t pixel = 0;
-  int dcs_held = 0;
-  bool captured = false;
 
   int32_t GetCursorPos(toolkit::PointApi& point) override { return point = cursor, 1; }
   int32_t ScreenToClient(int32_t, toolkit::PointApi&) override { return 1; }
-  int32_t GetDC(int32_t hwnd) override { return hwnd ? 0 : (++dcs_held, kScreenDC); }
-  int32_t ReleaseDC(int32_t hwnd, int32_t dc) override {
-    return dcs_held -= !hwnd && dc == kScreenDC;
-  }
-  int32_t SetCapture(int32_t) override { return captured = true; }
-  int32_t ReleaseCapture() override { return captured = false, 1; }
+  int32_t GetDC(int32_t hwnd) override { return hwnd ? 0 : kScreenDC; }
+  int32_t ReleaseDC(int32_t hwnd, int32_t dc) override { return !hwnd && dc == kScreenDC; }
+  int32_t SetCapture(int32_t) override { return 1; }
+  int32_t ReleaseCapture() override { return 1; }
   int32_t GetPixel(int32_t dc, int32_t x, int32_t y) override {
     return dc == kScreenDC && x == cursor.x && y == cursor.y ? pixel : -1;
   }
@@ -159,17 +155,15 @@ inline Step Type(Field field, const QString& chars) {
   };
 }
 // A paste through the clipboard over the field's whole text, or over its selection.
-inline Step PasteOver(Field field, QString text, bool whole_text) {
+inline Step Paste(Field field, QString text, bool over_selection = false) {
   return [=](FormTest& t) {
     QWidget* widget = t.FieldOf(field).Widget();
     widget->setFocus(Qt::OtherFocusReason);
-    if (whole_text) QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    if (!over_selection) QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
     QApplication::clipboard()->setText(text);
     QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
   };
 }
-inline Step Paste(Field field, QString text) { return PasteOver(field, text, true); }
-inline Step PasteOverSelection(Field field, QString text) { return PasteOver(field, text, false); }
 // The caret to the start, then Right start times and Shift+Right length times.
 inline Step Select(Field field, int start, int length) {
   return [=](FormTest& t) {
