@@ -19,8 +19,7 @@ def spawn_kolwe(args, **kwargs):
     return proc
 
 def untrapped_errors(proc):
-    """The lines kolwe wrote for errors that reached a handler's boundary: a fault wherever a
-    test did not expect one. All its output is passed on to ours."""
+    """kolwe's lines on errors that reached a handler's boundary; all its output goes to ours."""
     proc.log.seek(0)
     text = proc.log.read().decode(errors="replace")
     sys.stderr.write(text)
@@ -66,10 +65,8 @@ def poll(probe, timeout=10.0):
     return result
 
 def start_xvfb(width=1280, height=1024, monitors=()):
-    """A private X server; every client started from now on runs on it. Monitors are RandR
-    monitors given as (name, left, width), side by side across the whole height. The server
-    must not reset when its last client leaves: it would forget them, and a client connecting
-    during the reset is refused."""
+    """A private X server for every client started from now on, with RandR monitors (name, left,
+    width) side by side. It never resets, which would forget them and refuse clients meanwhile."""
     read_end, write_end = os.pipe()
     server = spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
@@ -121,12 +118,9 @@ def can_grab(pointer=True, keyboard=True):
     with PointerAndKeyboardGrab(pointer, keyboard) as other:
         return other.held
 
-def windows(name):
-    """The X windows shown whose title matches name."""
-    return [int(w) for w in x("xdotool", "search", "--onlyvisible", "--name", name).split()]
-
-def windows_of_class(name):
-    return [int(w) for w in x("xdotool", "search", "--onlyvisible", "--class", name).split()]
+def windows(name, by="--name"):
+    """The X windows shown whose title (or class, by="--class") matches name."""
+    return [int(w) for w in x("xdotool", "search", "--onlyvisible", by, name).split()]
 
 def active():
     return int(x("xdotool", "getactivewindow") or 0)

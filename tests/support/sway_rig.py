@@ -2,7 +2,7 @@
 compositor: outputs set at will, a background whose every device pixel differs from its four
 neighbours, a cursor that draws nothing, the outputs' exact pixels, a virtual pointer and
 keyboard that stay on the seat, and Xwayland open to root's X clients."""
-import json, os, pathlib, re, socket, struct, tempfile, time
+import collections, json, os, pathlib, re, socket, struct, tempfile, time
 from rig import as_user, poll, spawn, x
 
 USER = "kolwe-wl"
@@ -53,17 +53,15 @@ def start_sway(outputs):
         x(*run_as, "xhost", "+si:localuser:root")  # else Xwayland refuses root's clients
     _devices.append(_Devices())
     set_outputs(outputs)
-    return proc
 
 def outputs():
     """sway's outputs by name, as get_outputs describes them."""
     return {o["name"]: o for o in json.loads(x("swaymsg", "-rt", "get_outputs"))}
 
 def set_outputs(wanted):
-    """Gives the running sway these outputs: (name, device width, height, scale, transform, logical
-    left, top), named HEADLESS-1, -2, ... in the order sway makes them. sway 1.7 does not disable
-    a headless output, so outputs made for an earlier desk stay where they were. Returns once
-    every wanted output shows the background."""
+    """Gives sway these outputs (name, device width, height, scale, transform, logical left, top),
+    HEADLESS-1, -2, ... in the order made; sway 1.7 cannot disable one, so earlier ones stay put.
+    Returns once each shows the background."""
     while len(outputs()) < len(wanted):
         x("swaymsg", "create_output")
     for name, width, height, scale, transform, left, top in wanted:
@@ -73,11 +71,8 @@ def set_outputs(wanted):
     if not poll(lambda: all(len({truth(name).pixel(x, 0) for x in range(3)}) == 3 for name, *_ in wanted)):
         raise RuntimeError("the background did not settle")
 
-class Shot:
+class Shot(collections.namedtuple("Shot", "width height data")):
     """An output's pixels as RGB bytes, row by row."""
-    def __init__(self, width, height, data):
-        self.width, self.height, self.data = width, height, data
-
     def pixel(self, x, y):
         return self.data[3 * (y * self.width + x):][:3].hex().upper()
 
@@ -126,8 +121,7 @@ class _Devices:
         return self.ids - 1
 
     def roundtrip(self):
-        """Reads the events until sway answers a sync, having handled every request before it;
-        notes the globals and raises on a protocol error."""
+        """Reads events until sway answers a sync; notes the globals, raises on a protocol error."""
         done = self.new()
         self.send(1, 0, done)  # wl_display.sync
         while True:
@@ -193,9 +187,8 @@ def window(title):
     return find(json.loads(x("swaymsg", "-rt", "get_tree")))
 
 def layer_surfaces():
-    """The namespaces of the layer surfaces clients hold now, swaybg's aside. No query of sway
-    shows them: they come from its debug log."""
-    log = (WORK / "sway.log").read_text(errors="replace")
+    """The namespaces of the clients' layer surfaces but swaybg's, from sway's debug log."""
+    log = (WORK / "sway.log").read_text(errors="replace")  # no query of sway shows them
     alive = re.findall(r"new layer surface: namespace (\S*)", log)
     for gone in re.findall(r"Layer surface destroyed \((.*)\)", log):
         alive.remove(gone)
