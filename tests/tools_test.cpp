@@ -1,5 +1,5 @@
-// The screen colour pick and the commands clear, copy and always on top, with the pointer,
-// the screen's pixels and the clipboard standing in for the machine's.
+// The screen colour pick and "clear", with the pointer and the screen's pixels standing in for
+// the machine's.
 #include "tests/support/form_fixture.h"
 
 namespace {

@@ -39,15 +39,15 @@ struct FakeMlmouse : toolkit::Mlmouse {
   }
 };
 
-// The question's prompt and title as asked, the answer given, copies, the end.
+// The question's prompt and title as asked, the answer given, the end; copies go nowhere.
 struct FakeServices : toolkit::MessageBoxService, toolkit::ClipboardService, toolkit::EndService {
   int16_t answer = toolkit::kMsgBoxNo;
-  std::vector<Text> asked, copied;
+  std::vector<Text> asked;
   int ended = 0;
   int16_t MsgBox(const Text& prompt, const Text& title) override {
     return asked.insert(asked.end(), {prompt, title}), answer;
   }
-  void SetText(const Text& text) override { copied.push_back(text); }
+  void SetText(const Text&) override {}
   void End() override { ++ended; }
 };
 
